@@ -40,6 +40,8 @@ void Session::setCurrentUnit(int unit, const QString& name) {
     currentUnit = unit;
     currentUnitText = QString::number(unit);
     currentUnitName = unit < 0 ? QString() : name;
+    if (onCurrentUnitChanged)
+        onCurrentUnitChanged();
 }
 
 void Session::setViewOnly(bool on) {

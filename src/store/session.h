@@ -9,6 +9,7 @@
 #include <QDate>
 #include <QString>
 #include <array>
+#include <functional>
 
 namespace k9 {
 
@@ -89,6 +90,17 @@ struct Session {
     int printShading = 0;
     int zeroHideLevel = 0;
 
+    // Choices returned by the account, learning-list and description pickers.
+    QString pickedDebitCode;
+    QString pickedDebitName;
+    QString pickedCreditCode;
+    QString pickedCreditName;
+    QString pickedDescription;
+
+    // Called after setCurrentUnit, so that the main menu's unit list follows a screen that
+    // changes the selected unit.
+    std::function<void()> onCurrentUnitChanged;
+
     // The data folder as an absolute path ending with '/'.
     QString dataDir() const;
     // Resolves a typed folder path against appDir and adds the trailing '/'.
@@ -100,7 +112,7 @@ struct Session {
     // period-dialog options.
     void connectDatabases();
 
-    // Sets the selected unit (and its text and name).
+    // Sets the selected unit (and its text and name) and notifies onCurrentUnitChanged.
     void setCurrentUnit(int unit, const QString& name);
     // View-only login: the program and data folders refuse writes from now on.
     void setViewOnly(bool on);
