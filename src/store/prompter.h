@@ -79,7 +79,9 @@ private:
     std::optional<QString> nextPath() {
         if (paths.empty())
             return std::nullopt;
-        auto p = paths.front();
+        std::optional<QString> p;
+        if (paths.front().has_value())
+            p = *paths.front();
         paths.pop_front();
         return p;
     }
