@@ -473,10 +473,13 @@ void TMainForm::openAllocation() {
 }
 
 void TMainForm::openUnitRegister() {
-    if (!m_screens.unitRegister || !m_screens.unitRegister(this, m_session, m_prompter))
+    if (!m_screens.unitRegister)
         return;
+    const bool chartPrepared = m_screens.unitRegister(this, m_session, m_prompter);
+    // The register renames, moves and deletes units: the unit list is reloaded either way.
     runInit();
-    openChartOfAccounts();
+    if (chartPrepared)
+        openChartOfAccounts();
 }
 
 void TMainForm::openDataPath() {
