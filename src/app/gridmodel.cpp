@@ -121,13 +121,9 @@ QVariant TableGridModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant TableGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole)
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return QVariant();
-    if (orientation == Qt::Horizontal && section >= 0 && section < columnCount())
-        return m_columns[static_cast<size_t>(section)].title;
-    if (orientation == Qt::Vertical)
-        return QVariant();
-    return QVariant();
+    return m_columns[static_cast<size_t>(section)].title;
 }
 
 Qt::ItemFlags TableGridModel::flags(const QModelIndex& index) const {

@@ -24,7 +24,7 @@ CorporationSettings edited() {
     s.fiscalYearStart = QStringLiteral("2016/04/01");
     s.seals = {QStringLiteral("理事長"), QStringLiteral("常務"), QStringLiteral("事務局長"), QString(),
                QString()};
-    s.corporationName = QStringLiteral("社団法人かなめ会");
+    s.corporationName = QStringLiteral("社団法人みどり会");
     s.userPassword = QStringLiteral("0123");
     s.viewOnlyPassword = QStringLiteral("98765");
     s.datePrintStyle = 0;
@@ -74,7 +74,7 @@ TEST(SettingsSave, StoresEveryFolderAndResetsThePeriodToTheFiscalYear) {
               "2016-04-01|理事長|事務局長|0|1");
     EXPECT_FALSE(f.aaa("SELECT 職印４ FROM Head").isValid());
     EXPECT_EQ(f.hm("SELECT 法人名 || '|' || PM5 || '|' || PM4 FROM HeadM").toString(),
-              "社団法人かなめ会|123|98765");
+              "社団法人みどり会|123|98765");
     EXPECT_EQ(f.hm("SELECT P1 FROM Regist WHERE ID = 400").toInt(), 1);
     EXPECT_EQ(f.www("SELECT count(*) FROM Head").toInt(), 1);
     EXPECT_EQ(f.www("SELECT 会計期首 || '|' || 自期日 || '|' || 至期日 FROM Head").toString(),
@@ -86,7 +86,7 @@ TEST(SettingsSave, StoresEveryFolderAndResetsThePeriodToTheFiscalYear) {
     EXPECT_EQ(f.session.datePrintStyle, 0);
     EXPECT_EQ(f.session.taxMethod, 1);
     EXPECT_EQ(f.session.representativeName, "山田太郎");
-    EXPECT_EQ(f.session.corporationName, "社団法人かなめ会");
+    EXPECT_EQ(f.session.corporationName, "社団法人みどり会");
 
     CorporationSettings again = edited();
     again.cashEntryButton = 0;

@@ -111,7 +111,7 @@ struct UnitFolder : AppFolder {
         t.insertRow("kamoku", {{"code", "10100"}, {"科目名", "現金"}, {"FlgA", 0}, {"旧列", 9}});
         t.insertRow("kamoku", {{"code", "10200"}, {"科目名", "普通預金"}, {"FlgA", 0}});
         t.insertRow("kamoku2", {{"SNo", 1}, {"科目名", "経常収益"}, {"code", "70000"}});
-        t.insertRow("hojokamoku", {{"kamoku_CD", "10200"}, {"hojo_CD", "001"}, {"補助科目名", "みずほ"}});
+        t.insertRow("hojokamoku", {{"kamoku_CD", "10200"}, {"hojo_CD", "001"}, {"補助科目名", "本店口座"}});
     }
 };
 

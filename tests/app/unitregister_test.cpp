@@ -237,7 +237,7 @@ TEST(TemplateChart, IsCopiedByNameIntoAnEmptyDataFolder) {
               (QStringList{"10100|現金|0", "10200|普通預金|0"}));
     EXPECT_EQ(f.rows("SELECT SNo, 科目名, code FROM kamoku2"), QStringList{"1|経常収益|70000"});
     EXPECT_EQ(f.rows("SELECT kamoku_CD, hojo_CD, 補助科目名 FROM hojokamoku"),
-              QStringList{"10200|001|みずほ"});
+              QStringList{"10200|001|本店口座"});
     EXPECT_FALSE(dataChartIsEmpty(f.session));
     EXPECT_TRUE(f.session.templateDir.isEmpty());
 }

@@ -21,7 +21,6 @@ QWidget* RegisterGridDelegate::createEditor(QWidget* parent, const QStyleOptionV
         limitToCp932Width(edit, maxBytes);
     const auto hints = Qt::InputMethodHints(index.data(TableGridModel::InputHintsRole).toInt());
     edit->setInputMethodHints(hints);
-    edit->setAttribute(Qt::WA_InputMethodEnabled, !(hints & (Qt::ImhDigitsOnly | Qt::ImhPreferLatin)));
     return edit;
 }
 

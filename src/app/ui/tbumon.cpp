@@ -30,7 +30,6 @@ QLineEdit* unitField(const QString& name, QWidget* parent) {
     edit->setFixedWidth(48);
     edit->setAlignment(Qt::AlignRight);
     edit->setInputMethodHints(Qt::ImhDigitsOnly);
-    edit->setAttribute(Qt::WA_InputMethodEnabled, false);
     return edit;
 }
 

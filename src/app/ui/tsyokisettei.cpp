@@ -34,7 +34,6 @@ QLineEdit* latinField(const QString& name, int maxLength, Qt::InputMethodHints h
     edit->setObjectName(name);
     edit->setMaxLength(maxLength);
     edit->setInputMethodHints(hints);
-    edit->setAttribute(Qt::WA_InputMethodEnabled, false);
     return edit;
 }
 

@@ -96,7 +96,7 @@ private slots:
     void anImpossibleDateKeepsTheScreenAndItsEdits() {
         TSyokisettei screen(m_app->session, m_prompter);
         show(screen);
-        child<QLineEdit>(screen, "corporationName")->setText(QStringLiteral("社団法人かなめ会"));
+        child<QLineEdit>(screen, "corporationName")->setText(QStringLiteral("社団法人みどり会"));
         child<QLineEdit>(screen, "seal1")->setText(QStringLiteral("理事長"));
         child<QLineEdit>(screen, "fiscalYearStart")->setText(QStringLiteral("2016/02/30"));
         child<QGroupBox>(screen, "cashEntryButton")->findChildren<QRadioButton*>().at(1)->click();
@@ -104,18 +104,18 @@ private slots:
         QVERIFY(screen.isVisible());
         QCOMPARE(m_prompter.last(), msg::invalidFiscalStart(QStringLiteral("2016/02/30")));
         QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(screen, "fiscalYearStart"));
-        QCOMPARE(child<QLineEdit>(screen, "corporationName")->text(), QStringLiteral("社団法人かなめ会"));
+        QCOMPARE(child<QLineEdit>(screen, "corporationName")->text(), QStringLiteral("社団法人みどり会"));
         QVERIFY(hm("SELECT 法人名 FROM HeadM").toString().isEmpty());
 
         child<QLineEdit>(screen, "fiscalYearStart")->setText(QStringLiteral("2016/04/01"));
         screen.reject(); // any way of closing stores the settings
         QVERIFY(!screen.isVisible());
         QVERIFY(screen.saved());
-        QCOMPARE(hm("SELECT 法人名 FROM HeadM").toString(), QStringLiteral("社団法人かなめ会"));
+        QCOMPARE(hm("SELECT 法人名 FROM HeadM").toString(), QStringLiteral("社団法人みどり会"));
         QCOMPARE(hm("SELECT P1 FROM Regist WHERE ID = 400").toInt(), 1);
         QCOMPARE(m_app->session.www.scalar("SELECT 至期日 FROM Head").toString(),
                  QStringLiteral("2017-03-31"));
-        QCOMPARE(m_app->session.corporationName, QStringLiteral("社団法人かなめ会"));
+        QCOMPARE(m_app->session.corporationName, QStringLiteral("社団法人みどり会"));
     }
 
     void theHiddenAreaOpensTheAccessCodes() {
