@@ -13,6 +13,7 @@
 #include <QTextStream>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <sys/wait.h>
 
 namespace k9 {
@@ -26,6 +27,11 @@ struct CommandLineCase {
     QStringList batchArgs;
     bool error;
 };
+
+// Test names and failures show the case by its name.
+void PrintTo(const CommandLineCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const CommandLineCase kCommandLineCases[] = {
     {"NoArguments", {}, "/work/cwd/", false, {}, false},

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace k9 {
 namespace {
@@ -69,6 +70,11 @@ struct OkCase {
     const char* storedAfter;
     const char* stampAfter; // for Folder::Stamped
 };
+
+// Test names and failures show the case by its name.
+void PrintTo(const OkCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const QString kAsk = msg::createDataFolder();
 

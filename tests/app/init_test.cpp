@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace k9 {
 namespace {
@@ -25,6 +26,11 @@ struct FiscalYearCase {
     const char* start;
     const char* end;
 };
+
+// Test names and failures show the case by its name.
+void PrintTo(const FiscalYearCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const FiscalYearCase kFiscalYearCases[] = {
     {"January", QDate(2016, 1, 15), "2015-04-01", "2016-03-31"},

@@ -6,6 +6,7 @@
 #include "store/errors.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace k9 {
 namespace {
@@ -17,6 +18,11 @@ struct LoginCase {
     const char* typed;
     LoginOutcome expected;
 };
+
+// Test names and failures show the case by its name.
+void PrintTo(const LoginCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const LoginCase kLoginCases[] = {
     {"FactoryDefaultWhileStoredZero", 0, 0, "5807", LoginOutcome::User},

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace k9 {
 namespace {
@@ -110,6 +111,11 @@ struct CorporationCase {
     const char* corporationName; // session value afterwards
     const char* stored;          // HeadM.法人名 afterwards
 };
+
+// Test names and failures show the case by its name.
+void PrintTo(const CorporationCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const CorporationCase kCorporationCases[] = {
     {"OkTakesTheNameWithoutBlanks", "社団法人　テスト 会", CorporationNameButton::Ok, true,

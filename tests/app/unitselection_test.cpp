@@ -8,6 +8,7 @@
 #include "store/prompter.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace k9 {
 namespace {
@@ -23,6 +24,11 @@ struct RefusalCase {
     bool selected;
     QString message;
 };
+
+// Test names and failures show the case by its name.
+void PrintTo(const RefusalCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const RefusalCase kRefusalCases[] = {
     {"OrdinaryUnit", 1, "一般会計", 1, 0, 0, "5807", true, {}},
@@ -67,6 +73,11 @@ struct MenuCase {
     bool cashHidden;
     MainMenuState expected;
 };
+
+// Test names and failures show the case by its name.
+void PrintTo(const MenuCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 MainMenuState menu(bool transfer, bool cash, bool consolidation, bool report, int height) {
     MainMenuState m;

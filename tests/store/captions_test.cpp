@@ -4,6 +4,7 @@
 #include "store/session.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 [[maybe_unused]] static void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
@@ -18,6 +19,10 @@ struct CaptionCase {
     QDate date;
     const char* expected;
 };
+
+void PrintTo(const CaptionCase& c, std::ostream* os) {
+    *os << c.expected;
+}
 
 class CaptionDate : public ::testing::TestWithParam<CaptionCase> {};
 
@@ -76,6 +81,10 @@ struct HeaderCase {
     const char* fromText;
     const char* toText;
 };
+
+void PrintTo(const HeaderCase& c, std::ostream* os) {
+    *os << c.fiscalYear << " " << c.fromText;
+}
 
 class HeaderCaptionTest : public ::testing::TestWithParam<HeaderCase> {};
 

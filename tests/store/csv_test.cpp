@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <gtest/gtest.h>
+#include <ostream>
 
 [[maybe_unused]] static void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
@@ -55,6 +56,10 @@ struct SplitCase {
     QStringList items;
 };
 
+void PrintTo(const SplitCase& c, std::ostream* os) {
+    *os << c.line;
+}
+
 class CsvSplit : public ::testing::TestWithParam<SplitCase> {};
 
 TEST_P(CsvSplit, FollowsTheCommaTextRule) {
@@ -94,6 +99,10 @@ struct TextCase {
     const char* text;
     bool quoted;
 };
+
+void PrintTo(const TextCase& c, std::ostream* os) {
+    *os << c.type << " " << c.text;
+}
 
 class CsvItemText : public ::testing::TestWithParam<TextCase> {};
 
@@ -196,6 +205,10 @@ struct OverwriteCase {
     Answer answer;
     bool written;
 };
+
+void PrintTo(const OverwriteCase& c, std::ostream* os) {
+    *os << (c.answer == Answer::Yes ? "yes" : c.answer == Answer::No ? "no" : "cancel");
+}
 
 class CsvOverwrite : public CsvExport, public ::testing::WithParamInterface<OverwriteCase> {};
 

@@ -9,16 +9,20 @@
 using namespace k9;
 
 namespace {
-QString text(Database& db, const QString& sql) { return db.scalar(sql).toString(); }
+QString text(Database& db, const QString& sql) {
+    return db.scalar(sql).toString();
+}
 } // namespace
 
 TEST(Store, CutsTextToTheColumnWidthAtACharacterBoundary) {
     test::SessionFixture f;
     auto& db = f.session.aaa;
     // 補助科目名 is CHARACTER(20): ten full-width characters.
-    db.insertRow("hojokamoku", {{"kamoku_CD", "11100"}, {"hojo_CD", "001"},
+    db.insertRow("hojokamoku", {{"kamoku_CD", "11100"},
+                                {"hojo_CD", "001"},
                                 {"補助科目名", QString::fromUtf8("あいうえおかきくけこさしす")}});
-    db.insertRow("hojokamoku", {{"kamoku_CD", "11100"}, {"hojo_CD", "002"},
+    db.insertRow("hojokamoku", {{"kamoku_CD", "11100"},
+                                {"hojo_CD", "002"},
                                 {"補助科目名", QString::fromUtf8("abcあいうえおかきくけこ")}});
     EXPECT_EQ(text(db, "SELECT \"補助科目名\" FROM hojokamoku WHERE hojo_CD='001'"),
               QString::fromUtf8("あいうえおかきくけこ"));
@@ -30,7 +34,8 @@ TEST(Store, CutsTextToTheColumnWidthAtACharacterBoundary) {
 TEST(Store, RefusesTextOutsideCp932AndWritesNothing) {
     test::SessionFixture f;
     auto& db = f.session.aaa;
-    EXPECT_THROW(db.insertRow("hojokamoku", {{"kamoku_CD", "11100"}, {"hojo_CD", "001"},
+    EXPECT_THROW(db.insertRow("hojokamoku", {{"kamoku_CD", "11100"},
+                                             {"hojo_CD", "001"},
                                              {"補助科目名", QString::fromUtf8("口座😀")}}),
                  EncodingError);
     EXPECT_EQ(db.rowCount("hojokamoku"), 0);
@@ -42,15 +47,19 @@ TEST(Store, RefusesTextOutsideCp932AndWritesNothing) {
 TEST(Store, ConvertsTypedValuesOrRefusesThem) {
     test::SessionFixture f;
     auto& db = f.session.aaa;
-    db.insertRow("denpyou1", {{"SNo", "10001"}, {"Sub_No", 1}, {"hizuke", "2015/04/01"},
-                              {"Lkingaku", "1,000"}, {"Rkingaku", QVariant()}});
+    db.insertRow("denpyou1", {{"SNo", "10001"},
+                              {"Sub_No", 1},
+                              {"hizuke", "2015/04/01"},
+                              {"Lkingaku", "1,000"},
+                              {"Rkingaku", QVariant()}});
     auto st = db.prepare("SELECT SNo, hizuke, Lkingaku, Rkingaku FROM denpyou1");
     ASSERT_TRUE(st.step());
     EXPECT_EQ(st.integer(0), 10001);
     EXPECT_EQ(st.date(1), QDate(2015, 4, 1));
     EXPECT_EQ(st.money(2), Money::fromYen(1000));
     EXPECT_TRUE(st.money(3).isEmpty());
-    EXPECT_THROW(db.insertRow("denpyou1", {{"SNo", 1}, {"Sub_No", 1}, {"hizuke", "2015-02-30"}}), ConversionError);
+    EXPECT_THROW(db.insertRow("denpyou1", {{"SNo", 1}, {"Sub_No", 1}, {"hizuke", "2015-02-30"}}),
+                 ConversionError);
     EXPECT_THROW(db.insertRow("denpyou1", {{"SNo", 1}, {"Sub_No", 2}, {"Lkingaku", "12a"}}), ConversionError);
 }
 

@@ -20,8 +20,10 @@ void expectLayout(Database& db, const std::vector<TableDef>& defs) {
         ASSERT_EQ(cols.size(), def.columns.size()) << def.name.toStdString();
         for (size_t i = 0; i < cols.size(); ++i) {
             EXPECT_EQ(cols[i].name, def.columns[i].name) << def.name.toStdString();
-            EXPECT_EQ(cols[i].type, def.columns[i].type) << def.name.toStdString() << "." << cols[i].name.toStdString();
-            EXPECT_EQ(cols[i].width, def.columns[i].width) << def.name.toStdString() << "." << cols[i].name.toStdString();
+            EXPECT_EQ(cols[i].type, def.columns[i].type)
+                << def.name.toStdString() << "." << cols[i].name.toStdString();
+            EXPECT_EQ(cols[i].width, def.columns[i].width)
+                << def.name.toStdString() << "." << cols[i].name.toStdString();
         }
         for (const auto& idx : def.indexes) {
             auto n = db.scalar("SELECT COUNT(*) FROM sqlite_master WHERE type='index' AND name=?1",
@@ -65,7 +67,8 @@ TEST(Schema, FreshFoldersGetEveryTableAndTheTaxClasses) {
 
 TEST(Schema, CurrentFoldersPassThroughUnchanged) {
     test::SessionFixture f;
-    const QString hm = schemaText(f.session.hm), aaa = schemaText(f.session.aaa), www = schemaText(f.session.www);
+    const QString hm = schemaText(f.session.hm), aaa = schemaText(f.session.aaa),
+                  www = schemaText(f.session.www);
     programFolderSchema(f.session.hm);
     dataFolderSchema(f.session.aaa);
     workFolderSchema(f.session.www);
@@ -111,21 +114,25 @@ TEST(Schema, OldDataFolderTablesAreUpgradedKeepingRows) {
     db.open(dir.path("k9.db"), Database::Kind::Data);
     // A Head with 6-byte seals, a BUMON with a 50-byte Path and no F4, an Mkamoku without the
     // previous-year columns, a kamoku without B columns and a kamoku2 without FlgI.
-    db.exec("CREATE TABLE Head (\"法人名\" CHARACTER(40), \"会計期首\" DATE, \"職印１\" CHARACTER(6), PM1 INTEGER)");
+    db.exec("CREATE TABLE Head (\"法人名\" CHARACTER(40), \"会計期首\" DATE, \"職印１\" CHARACTER(6), PM1 "
+            "INTEGER)");
     db.exec("INSERT INTO Head VALUES ('社団法人テスト', '2015-04-01', '理事長', 1)");
-    db.exec("CREATE TABLE BUMON (code INTEGER, Bumonmei CHARACTER(40), Path CHARACTER(50), F1 INTEGER, F2 INTEGER, "
+    db.exec("CREATE TABLE BUMON (code INTEGER, Bumonmei CHARACTER(40), Path CHARACTER(50), F1 INTEGER, F2 "
+            "INTEGER, "
             "PRIMARY KEY (code))");
     db.exec("INSERT INTO BUMON VALUES (0, '合　計', NULL, 0, 0), (1, '公益目的事業会計', 'x', 1, 1234), "
             "(2, '法人会計', NULL, 1, 0)");
-    db.exec("CREATE TABLE Mkamoku (B_ID SMALLINT, code CHARACTER(5), \"科目名\" CHARACTER(40), \"予算\" MONEY, "
-            "PRIMARY KEY (B_ID, code))");
+    db.exec(
+        "CREATE TABLE Mkamoku (B_ID SMALLINT, code CHARACTER(5), \"科目名\" CHARACTER(40), \"予算\" MONEY, "
+        "PRIMARY KEY (B_ID, code))");
     db.exec("INSERT INTO Mkamoku VALUES (1, '11100', '現金', 5000)");
     db.exec("CREATE TABLE kamoku (code CHARACTER(5), \"科目名\" CHARACTER(40), FlgA SMALLINT, FlgB SMALLINT, "
             "FlgC SMALLINT, A01 SMALLINT, PRIMARY KEY (code))");
     db.exec("INSERT INTO kamoku VALUES ('11100', '現金', 0, 1, 0, 60)");
     db.exec("CREATE TABLE kamoku2 (SNo INTEGER, \"科目名\" CHARACTER(40), FlgA SMALLINT, FlgH SMALLINT, "
             "code CHARACTER(5), PRIMARY KEY (SNo))");
-    db.exec("INSERT INTO kamoku2 VALUES (100, '事業活動収入', 9, NULL, '*****'), (200, '会費収入', 0, 21, '71100')");
+    db.exec("INSERT INTO kamoku2 VALUES (100, '事業活動収入', 9, NULL, '*****'), (200, '会費収入', 0, 21, "
+            "'71100')");
 
     dataFolderSchema(db);
 
@@ -139,7 +146,8 @@ TEST(Schema, OldDataFolderTablesAreUpgradedKeepingRows) {
     // BUMON: widened Path, then rebuilt with F4…F15 keeping every unit; XXXX stays.
     EXPECT_TRUE(db.hasColumn("BUMON", "F4"));
     EXPECT_EQ(db.rowCount("BUMON"), 3);
-    EXPECT_EQ(db.scalar("SELECT Bumonmei FROM BUMON WHERE code=1").toString(), QString::fromUtf8("公益目的事業会計"));
+    EXPECT_EQ(db.scalar("SELECT Bumonmei FROM BUMON WHERE code=1").toString(),
+              QString::fromUtf8("公益目的事業会計"));
     EXPECT_EQ(db.scalar("SELECT F2 FROM BUMON WHERE code=1").toInt(), 1234);
     EXPECT_TRUE(db.tableExists("XXXX"));
     EXPECT_EQ(db.rowCount("XXXX"), 3);
@@ -188,8 +196,10 @@ TEST(Schema, WorkChartInTheDataLayoutIsRebuiltInTheMoneyLayout) {
     www.open(dir.path("k9.db"), Database::Kind::Work);
     TableDef dataLayout = tables::kamoku();
     createTable(www, dataLayout);
-    www.exec("INSERT INTO kamoku (code, \"科目名\", FlgA, FlgC, A01, B00) VALUES ('11100', '現金', 0, 0, 50, 1)");
-    www.exec("CREATE TABLE TEKIYOU (code1 CHARACTER(5), code2 CHARACTER(5), RenNo SMALLINT, \"摘要名\" CHARACTER(60), "
+    www.exec(
+        "INSERT INTO kamoku (code, \"科目名\", FlgA, FlgC, A01, B00) VALUES ('11100', '現金', 0, 0, 50, 1)");
+    www.exec("CREATE TABLE TEKIYOU (code1 CHARACTER(5), code2 CHARACTER(5), RenNo SMALLINT, \"摘要名\" "
+             "CHARACTER(60), "
              "PRIMARY KEY (code1, code2, RenNo))");
     www.exec("CREATE TABLE Head (\"法人名\" CHARACTER(40), \"職印１\" CHARACTER(6), \"会計期首\" DATE)");
     www.exec("INSERT INTO Head VALUES ('法人', '会長', '2015-04-01')");
@@ -198,7 +208,8 @@ TEST(Schema, WorkChartInTheDataLayoutIsRebuiltInTheMoneyLayout) {
 
     expectLayout(www, {tables::workKamoku(), tables::workHead()});
     EXPECT_FALSE(www.hasColumn("kamoku", "B00"));
-    EXPECT_EQ(www.scalar("SELECT \"科目名\" FROM kamoku WHERE code='11100'").toString(), QString::fromUtf8("現金"));
+    EXPECT_EQ(www.scalar("SELECT \"科目名\" FROM kamoku WHERE code='11100'").toString(),
+              QString::fromUtf8("現金"));
     EXPECT_EQ(www.scalar("SELECT FlgA FROM kamoku").toInt(), 0);
     EXPECT_TRUE(www.tableExists("XXXX"));
     EXPECT_TRUE(www.hasColumn("TEKIYOU", "BMNFlg"));

@@ -4,6 +4,7 @@
 #include "support/fixture.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 [[maybe_unused]] static void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
@@ -16,6 +17,10 @@ struct RateCase {
     QDate date;
     double factor, rate, national, localRatio;
 };
+
+void PrintTo(const RateCase& c, std::ostream* os) {
+    *os << c.date.toString(Qt::ISODate).toStdString();
+}
 
 class TaxRatesByDate : public ::testing::TestWithParam<RateCase> {};
 

@@ -4,6 +4,7 @@
 #include "store/textutil.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 [[maybe_unused]] static void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
@@ -16,6 +17,10 @@ struct TextCase {
     const char* input;
     const char* expected;
 };
+
+void PrintTo(const TextCase& c, std::ostream* os) {
+    *os << c.input;
+}
 
 class TextRemoveSpaces : public ::testing::TestWithParam<TextCase> {};
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <numeric>
+#include <ostream>
 
 [[maybe_unused]] static void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
@@ -29,6 +30,10 @@ struct ShareCase {
     int unit;
     std::int64_t share;
 };
+
+void PrintTo(const ShareCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class ApportionShare : public ::testing::TestWithParam<ShareCase> {};
 

@@ -24,8 +24,8 @@ TEST(Money, ParsesWhatPeopleType) {
         std::optional<long long> raw; // nullopt = refused; LLONG_MIN = empty
     };
     const Case cases[] = {
-        {"1,234,567", 12345670000LL}, {"-500", -5000000LL},   {"▲300", -3000000LL}, {"１２３", 1230000LL},
-        {"12.5", 125000LL},           {"0.0001", 1LL},         {"", LLONG_MIN},       {"  ", LLONG_MIN},
+        {"1,234,567", 12345670000LL}, {"-500", -5000000LL},      {"▲300", -3000000LL}, {"１２３", 1230000LL},
+        {"12.5", 125000LL},           {"0.0001", 1LL},           {"", LLONG_MIN},      {"  ", LLONG_MIN},
         {"abc", std::nullopt},        {"1.23456", std::nullopt}, {"-", std::nullopt},  {"1-2", std::nullopt},
     };
     for (const auto& c : cases) {
