@@ -475,11 +475,19 @@ void TMainForm::openAllocation() {
 void TMainForm::openUnitRegister() {
     if (!m_screens.unitRegister)
         return;
+    m_session.templateDir.clear();
     const bool chartPrepared = m_screens.unitRegister(this, m_session, m_prompter);
     // The register renames, moves and deletes units: the unit list is reloaded either way.
     runInit();
-    if (chartPrepared)
+    if (!m_session.templateDir.isEmpty()) {
+        // "科目編集": the chart editor on the chosen template, which is then forgotten so
+        // that the next 勘定科目設定 opens the data folder's chart again.
+        if (m_screens.chartOfAccounts)
+            runScreen(m_screens.chartOfAccounts);
+        m_session.templateDir.clear();
+    } else if (chartPrepared) {
         openChartOfAccounts();
+    }
 }
 
 void TMainForm::openDataPath() {

@@ -9,9 +9,9 @@
 #include "app/ui/tbumon.h"
 #include "app/ui/tpathrec.h"
 #include "app/ui/tsyokisettei.h"
+#include "chart/ui/tkamoku.h"
 
 #include <QApplication>
-
 #include <QDate>
 
 namespace k9 {
@@ -39,6 +39,10 @@ MenuScreens defaultMenuScreens() {
     s.unitRegister = [](QWidget* parent, Session& session, Prompter& prompter) {
         TBumon dialog(session, prompter, parent);
         return dialog.exec() == QDialog::Accepted;
+    };
+    s.chartOfAccounts = [](QWidget* parent, Session& session, Prompter& prompter) {
+        Tkamoku dialog(session, prompter, parent);
+        dialog.exec();
     };
     s.fiscalYearList = [](QWidget* parent, Session& session, Prompter& prompter) {
         TPathRec dialog(session, prompter, parent);

@@ -105,6 +105,8 @@ private slots:
     void dataPathButtonRunsInit();
     void repairAsksFirst_data();
     void repairAsksFirst();
+    void unitRegisterFollowUps_data();
+    void unitRegisterFollowUps();
 };
 
 void MainFormTest::startsOnTheMainMenu() {
@@ -393,6 +395,36 @@ void MainFormTest::repairAsksFirst() {
     QCOMPARE(shell.prompter.texts(), QStringList{msg::repairQuestion()});
     QCOMPARE(shell.prompter.shown.front().icon, MessageIcon::Warning);
     QCOMPARE(repaired, repairs);
+}
+
+void MainFormTest::unitRegisterFollowUps_data() {
+    QTest::addColumn<bool>("prepared");
+    QTest::addColumn<QString>("templateDir");
+    QTest::addColumn<QStringList>("editorOpenedOn");
+    QTest::newRow("closed") << false << QString() << QStringList{};
+    QTest::newRow("first chart prepared") << true << QString() << QStringList{QString()};
+    QTest::newRow("template edit") << false << QStringLiteral("/app/Data2/")
+                                   << QStringList{QStringLiteral("/app/Data2/")};
+}
+
+void MainFormTest::unitRegisterFollowUps() {
+    QFETCH(bool, prepared);
+    QFETCH(QString, templateDir);
+    QFETCH(QStringList, editorOpenedOn);
+    Shell shell;
+    shell.session.templateDir = QStringLiteral("/stale/");
+    shell.screens.unitRegister = [&](QWidget*, Session& s, Prompter&) {
+        if (!s.templateDir.isEmpty())
+            return false; // a template left over from before must not reach the register
+        s.templateDir = templateDir;
+        return prepared;
+    };
+    QStringList opened;
+    shell.screens.chartOfAccounts = [&](QWidget*, Session& s, Prompter&) { opened << s.templateDir; };
+    QVERIFY(shell.start());
+    shell.button(QStringLiteral("部門登録"))->click();
+    QCOMPARE(opened, editorOpenedOn);
+    QVERIFY(shell.session.templateDir.isEmpty());
 }
 
 } // namespace k9
