@@ -1,4 +1,5 @@
-# make run  : install missing packages, build, prepare the program folder ./appdir, start K9
+# make run  : install missing packages, build, make ./appdir a program folder (on the demo
+#             corporation when it has no program database yet), start K9
 # make test : install missing packages, build, run every test
 BUILD ?= build
 APPDIR ?= $(CURDIR)/appdir
@@ -12,8 +13,13 @@ build: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD)
 
+# A new program folder opens on the demo corporation; an existing one is only brought up to date.
 appdir: build
-	$(BUILD)/k9 --appdir $(APPDIR) batch prepare
+	@if [ -f "$(APPDIR)/k9.db" ]; then \
+		echo "$(BUILD)/k9 --appdir $(APPDIR) batch prepare"; $(BUILD)/k9 --appdir $(APPDIR) batch prepare; \
+	else \
+		echo "$(BUILD)/k9 --appdir $(APPDIR) batch demo"; $(BUILD)/k9 --appdir $(APPDIR) batch demo; \
+	fi
 
 run: appdir
 	cd $(APPDIR) && $(CURDIR)/$(BUILD)/k9 --appdir $(APPDIR)

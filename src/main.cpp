@@ -15,6 +15,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFont>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QTextStream>
 #include <QTimer>
@@ -31,7 +32,11 @@ void pinBatchEnvironment() {
 }
 
 int runBatchMode(int argc, char** argv, const k9::CommandLine& cl) {
-    QCoreApplication app(argc, argv);
+    // PDF output paints text, which needs the font database of a GUI application; batch mode
+    // opens no window, so it runs on the offscreen platform unless another one is asked for.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     pinBatchEnvironment();
     QDir().mkpath(cl.appDir);
     QDir::setCurrent(cl.appDir);

@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/batch.h"
 
+#include "app/batchtotals.h"
 #include "app/datafolder.h"
 #include "app/datapath.h"
+#include "app/demo.h"
 #include "app/init.h"
 #include "app/startup.h"
+#include "journal/journalimport.h"
+#include "ledgers/ledgerbatch.h"
+#include "reports/trialbalanceexport.h"
 #include "store/errors.h"
 #include "store/prompter.h"
 #include "store/schema.h"
@@ -70,11 +75,172 @@ int verbInit(const BatchContext& ctx, const QStringList& args) {
     return kExitOk;
 }
 
+// The options --data PATH and, for the totals verbs, the unit, the period and the two
+// voucher options of the period dialog.
+struct TotalsOptions {
+    QCommandLineOption data{QStringLiteral("data"), QStringLiteral("data folder"), QStringLiteral("PATH")};
+    QCommandLineOption unit{QStringLiteral("unit"), QStringLiteral("accounting unit 1..19"),
+                            QStringLiteral("N")};
+    QCommandLineOption from{QStringLiteral("from"), QStringLiteral("first day"),
+                            QStringLiteral("YYYY-MM-DD")};
+    QCommandLineOption to{QStringLiteral("to"), QStringLiteral("last day"), QStringLiteral("YYYY-MM-DD")};
+    QCommandLineOption adjusting{QStringLiteral("adjusting"),
+                                 QStringLiteral("0 含める, 1 整理伝票を除く, 2 整理伝票のみ"),
+                                 QStringLiteral("0|1|2"), QStringLiteral("0")};
+    QCommandLineOption unsettled{QStringLiteral("unsettled"), QStringLiteral("0 含める, 1 未決済伝票は除く"),
+                                 QStringLiteral("0|1"), QStringLiteral("0")};
+    void addTo(QCommandLineParser& parser) const {
+        parser.addOptions({data, unit, from, to, adjusting, unsettled});
+    }
+};
+
+// Reads --data, --unit, --from, --to, --adjusting and --unsettled; a missing or malformed
+// value is reported on err and gives false.
+bool readTotalsOptions(const QCommandLineParser& parser, const TotalsOptions& o, const BatchContext& ctx,
+                       QString& dataPath, int& unit, PeriodChoice& choice) {
+    dataPath = parser.value(o.data).trimmed();
+    if (dataPath.isEmpty()) {
+        ctx.err << QStringLiteral("--data PATH を指定してください。") << '\n';
+        return false;
+    }
+    bool ok = false;
+    unit = parser.value(o.unit).toInt(&ok);
+    if (!parser.isSet(o.unit) || !ok) {
+        ctx.err << QStringLiteral("--unit N（会計番号）を指定してください。") << '\n';
+        return false;
+    }
+    choice.from = QDate::fromString(parser.value(o.from), Qt::ISODate);
+    choice.to = QDate::fromString(parser.value(o.to), Qt::ISODate);
+    if (!choice.from.isValid() || !choice.to.isValid()) {
+        ctx.err << QStringLiteral("--from と --to を YYYY-MM-DD の日付で指定してください。") << '\n';
+        return false;
+    }
+    bool okA = false;
+    bool okU = false;
+    choice.adjustingMode = parser.value(o.adjusting).toInt(&okA);
+    choice.unsettledMode = parser.value(o.unsettled).toInt(&okU);
+    if (!okA || !okU || choice.adjustingMode < 0 || choice.adjustingMode > 2 || choice.unsettledMode < 0 ||
+        choice.unsettledMode > 1) {
+        ctx.err << QStringLiteral("--adjusting は 0、1、2、--unsettled は 0、1 で指定してください。") << '\n';
+        return false;
+    }
+    return true;
+}
+
+int verbImportVouchers(const BatchContext& ctx, const QStringList& args) {
+    QCommandLineParser parser;
+    QCommandLineOption data(QStringLiteral("data"), QStringLiteral("data folder"), QStringLiteral("PATH"));
+    QCommandLineOption file(QStringLiteral("file"), QStringLiteral("journal CSV file"), QStringLiteral("F"));
+    parser.addOptions({data, file});
+    if (!parseVerbOptions(parser, args, ctx))
+        return kExitUsage;
+    if (parser.value(data).trimmed().isEmpty() || parser.value(file).trimmed().isEmpty()) {
+        ctx.err << QStringLiteral("--data PATH と --file F を指定してください。") << '\n';
+        return kExitUsage;
+    }
+    Session session;
+    openBatchSession(session, ctx.appDir, parser.value(data), ctx.today);
+    const JournalImportResult result =
+        importJournalFile(session.aaa, QDir(ctx.appDir).absoluteFilePath(parser.value(file)));
+    ctx.prompter.message(journalImportSummary(result));
+    return kExitOk;
+}
+
+int verbTotals(const BatchContext& ctx, const QStringList& args) {
+    QCommandLineParser parser;
+    TotalsOptions options;
+    options.addTo(parser);
+    QCommandLineOption out(QStringLiteral("out"), QStringLiteral("output folder"), QStringLiteral("DIR"));
+    parser.addOption(out);
+    if (!parseVerbOptions(parser, args, ctx))
+        return kExitUsage;
+    QString dataPath;
+    int unit = 0;
+    PeriodChoice choice;
+    if (!readTotalsOptions(parser, options, ctx, dataPath, unit, choice))
+        return kExitUsage;
+    if (parser.value(out).trimmed().isEmpty()) {
+        ctx.err << QStringLiteral("--out DIR を指定してください。") << '\n';
+        return kExitUsage;
+    }
+    Session session;
+    openBatchSession(session, ctx.appDir, dataPath, ctx.today);
+    selectBatchUnit(session, unit);
+    runTotalsToCsv(session, choice, QDir(ctx.appDir).absoluteFilePath(parser.value(out)), ctx.prompter);
+    return kExitOk;
+}
+
+int verbDemo(const BatchContext& ctx, const QStringList& args) {
+    QCommandLineParser parser;
+    if (!parseVerbOptions(parser, args, ctx))
+        return kExitUsage;
+    const DemoSummary summary = buildDemo(ctx.appDir, ctx.today);
+    ctx.prompter.message(demoSummaryText(summary));
+    return kExitOk;
+}
+
+// The trial balance after the same totals run as "実    行": the three tabs and their check
+// pairs as CSV, or the three statements in layout A as PDF.
+int verbTrialBalance(const BatchContext& ctx, const QStringList& args) {
+    QCommandLineParser parser;
+    TotalsOptions options;
+    options.addTo(parser);
+    QCommandLineOption format(QStringLiteral("format"), QStringLiteral("csv or pdf"),
+                              QStringLiteral("csv|pdf"));
+    QCommandLineOption out(QStringLiteral("out"), QStringLiteral("output file"), QStringLiteral("FILE"));
+    parser.addOptions({format, out});
+    if (!parseVerbOptions(parser, args, ctx))
+        return kExitUsage;
+    QString dataPath;
+    int unit = 0;
+    PeriodChoice choice;
+    if (!readTotalsOptions(parser, options, ctx, dataPath, unit, choice))
+        return kExitUsage;
+    const QString kind = parser.value(format).trimmed().toLower();
+    if (kind != QLatin1String("csv") && kind != QLatin1String("pdf")) {
+        ctx.err << QStringLiteral("--format は csv か pdf で指定してください。") << '\n';
+        return kExitUsage;
+    }
+    if (parser.value(out).trimmed().isEmpty()) {
+        ctx.err << QStringLiteral("--out FILE を指定してください。") << '\n';
+        return kExitUsage;
+    }
+    Session session;
+    openBatchSession(session, ctx.appDir, dataPath, ctx.today);
+    selectBatchUnit(session, unit);
+    runTotals(session, choice);
+    const bool written = writeTrialBalanceFile(
+        session, kind == QLatin1String("pdf") ? TrialFileFormat::Pdf : TrialFileFormat::Csv,
+        QDir(ctx.appDir).absoluteFilePath(parser.value(out)), ctx.prompter);
+    return written ? kExitOk : kExitFailed;
+}
+
 const std::vector<Verb>& verbs() {
     static const std::vector<Verb> table = {
         {"prepare", "prepare                 make AppDir a program folder", verbPrepare},
         {"init", "init --data PATH        create or upgrade the data folder PATH and make it current",
          verbInit},
+        {"import-vouchers",
+         "import-vouchers --data PATH --file F\n"
+         "                          read the journal CSV file F into PATH (all or nothing)",
+         verbImportVouchers},
+        {"totals",
+         "totals --data PATH --unit N --from YYYY-MM-DD --to YYYY-MM-DD\n"
+         "       [--adjusting 0|1|2] [--unsettled 0|1] --out DIR\n"
+         "                          run the totals of unit N and write kamoku.csv, kamoku2.csv,\n"
+         "                          hojokamoku.csv into DIR",
+         verbTotals},
+        {"demo", "demo                    make AppDir a program folder on a new demo corporation", verbDemo},
+        {"trial-balance",
+         "trial-balance --data PATH --unit N --from YYYY-MM-DD --to YYYY-MM-DD\n"
+         "       [--adjusting 0|1|2] [--unsettled 0|1] --format csv|pdf --out FILE\n"
+         "                          run the totals of unit N and write the trial balance\n"
+         "                          (three tabs and check pairs as CSV, layout A as PDF)",
+         verbTrialBalance},
+        {"ledger", ledgerVerbUsage(),
+         [](const BatchContext& ctx, const QStringList& args) {
+             return runLedgerVerb(ctx.appDir, args, ctx.prompter, ctx.err, ctx.today);
+         }},
     };
     return table;
 }

@@ -32,6 +32,9 @@ struct AppFolder {
         session.openProgramFolder();
         beginStartup(session);
         session.dataPath = QStringLiteral("2015/");
+        // As Init sets it; tests that connect before Init must not open a work database in
+        // whatever the current folder is.
+        session.workDir = session.appDir + QStringLiteral("WKData/");
     }
 
     // Runs Init for the data path as of `today`.

@@ -442,8 +442,13 @@ void TMainForm::runMenuAction(const MenuButton& button) {
 }
 
 void TMainForm::runScreen(const MenuScreens::Screen& screen) {
-    if (screen)
-        screen(this, m_session, m_prompter);
+    if (!screen)
+        return;
+    screen(this, m_session, m_prompter);
+    // A screen may select another unit (the voucher entry's unit drop-down): the menu's
+    // selection follows, so the next report runs on the unit the menu shows.
+    if (selectedUnitEntry() != m_session.currentUnit)
+        selectUnitEntry(m_session.currentUnit);
 }
 
 void TMainForm::openSettings() {

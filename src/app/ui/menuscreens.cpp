@@ -10,9 +10,13 @@
 #include "app/ui/tpathrec.h"
 #include "app/ui/tsyokisettei.h"
 #include "chart/ui/tkamoku.h"
+#include "engine/ui/tkikan1b.h"
+#include "journal/ui/tinput3.h"
+#include "reports/ui/tshisanhyou1.h"
 
 #include <QApplication>
 #include <QDate>
+#include <QPointer>
 
 namespace k9 {
 
@@ -43,6 +47,22 @@ MenuScreens defaultMenuScreens() {
     s.chartOfAccounts = [](QWidget* parent, Session& session, Prompter& prompter) {
         Tkamoku dialog(session, prompter, parent);
         dialog.exec();
+    };
+    // 試  算  表: Tkikan1B runs the totals; the trial balance opens only when it was accepted.
+    // The dialog is made once per main window, so its option choices stay as the user left them.
+    s.trialBalance = [](QWidget* parent, Session& session, Prompter& prompter) {
+        static QPointer<Tkikan1B> period;
+        if (!period || period->parentWidget() != parent)
+            period = new Tkikan1B(session, prompter, parent);
+        if (period->exec() != QDialog::Accepted)
+            return;
+        Tshisanhyou1 screen(session, prompter, parent);
+        screen.setPeriodChanger([](QWidget*) { return period && period->exec() == QDialog::Accepted; });
+        screen.exec();
+    };
+    s.transferEntry = [](QWidget* parent, Session& session, Prompter& prompter) {
+        TInput3 screen(session, prompter, parent);
+        screen.run();
     };
     s.fiscalYearList = [](QWidget* parent, Session& session, Prompter& prompter) {
         TPathRec dialog(session, prompter, parent);

@@ -22,6 +22,25 @@ PickerView::PickerView(QWidget* parent) : QTableView(parent) {
     horizontalHeader()->setStretchLastSection(true);
 }
 
+void PickerView::syncCursor(PickerCursor& cursor) const {
+    if (currentIndex().isValid())
+        cursor.setCurrentRow(currentIndex().row());
+}
+
+bool PickerView::passEnter(PickerCursor& cursor) {
+    syncCursor(cursor);
+    if (cursor.pressEnter() == PickerCursor::Outcome::Chosen)
+        return true;
+    goToRow(cursor.currentRow());
+    return false;
+}
+
+void PickerView::passCharacter(PickerCursor& cursor, QChar c) {
+    syncCursor(cursor);
+    if (cursor.typeCharacter(c) == PickerCursor::Outcome::Moved)
+        goToRow(cursor.currentRow());
+}
+
 void PickerView::goToRow(int row) {
     if (!model() || row < 0 || row >= model()->rowCount())
         return;

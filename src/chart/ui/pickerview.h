@@ -4,6 +4,8 @@
 // handled by the view (the screens apply the chart's keyboard rules).
 #pragma once
 
+#include "chart/jumpcursor.h"
+
 #include <QPointer>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -19,6 +21,15 @@ public:
     void setCharacterKeysReported(bool on) { m_reportCharacters = on; }
     // Moves the cursor (and selection) to the row, keeping the current column.
     void goToRow(int row);
+
+    // The pickers keep their cursor in a PickerCursor; these pass the view's current row to
+    // it before a key is handled and show where the key left it.
+    void syncCursor(PickerCursor& cursor) const;
+    // Enter: true when the line was chosen (the picker then closes); otherwise the view
+    // follows the cursor.
+    bool passEnter(PickerCursor& cursor);
+    // A character key: the view follows the cursor when the key moved it.
+    void passCharacter(PickerCursor& cursor, QChar c);
 
 signals:
     void enterPressed();

@@ -47,14 +47,12 @@ void Thojo_SEL::prepare(const QString& accountCode, const QString& nearCode) {
 std::optional<SubAccountLine> Thojo_SEL::pick(const QString& accountCode, const QString& nearCode) {
     prepare(accountCode, nearCode);
     exec();
-    if (m_view->currentIndex().isValid())
-        m_state.setCurrentRow(m_view->currentIndex().row());
+    m_view->syncCursor(m_state);
     return m_state.current();
 }
 
 void Thojo_SEL::choose() {
-    if (m_view->currentIndex().isValid())
-        m_state.setCurrentRow(m_view->currentIndex().row());
+    m_view->syncCursor(m_state);
     if (m_state.pressEnter() == PickerCursor::Outcome::Chosen)
         accept();
 }

@@ -60,25 +60,17 @@ void Thojo_SEL2::prepare(const QString& nearAccountCode) {
 std::optional<SubAccountLine> Thojo_SEL2::pick(const QString& nearAccountCode) {
     prepare(nearAccountCode);
     exec();
-    if (m_view->currentIndex().isValid())
-        m_state.setCurrentRow(m_view->currentIndex().row());
+    m_view->syncCursor(m_state);
     return m_state.current();
 }
 
 void Thojo_SEL2::onEnter() {
-    if (m_view->currentIndex().isValid())
-        m_state.setCurrentRow(m_view->currentIndex().row());
-    if (m_state.pressEnter() == PickerCursor::Outcome::Chosen)
+    if (m_view->passEnter(m_state))
         accept();
-    else
-        m_view->goToRow(m_state.currentRow());
 }
 
 void Thojo_SEL2::onCharacter(QChar c) {
-    if (m_view->currentIndex().isValid())
-        m_state.setCurrentRow(m_view->currentIndex().row());
-    if (m_state.typeCharacter(c) == PickerCursor::Outcome::Moved)
-        m_view->goToRow(m_state.currentRow());
+    m_view->passCharacter(m_state, c);
 }
 
 } // namespace k9

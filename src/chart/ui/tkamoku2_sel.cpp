@@ -79,8 +79,7 @@ void Tkamoku2_SEL::prepare(std::optional<long long> nearSNo) {
 std::optional<FundLine> Tkamoku2_SEL::pick(std::optional<long long> nearSNo) {
     prepare(nearSNo);
     exec();
-    if (m_view->currentIndex().isValid())
-        m_state.setCurrentRow(m_view->currentIndex().row());
+    m_view->syncCursor(m_state);
     return m_state.chosen();
 }
 
@@ -91,19 +90,12 @@ void Tkamoku2_SEL::onJumpBox() {
 }
 
 void Tkamoku2_SEL::onEnter() {
-    if (m_view->currentIndex().isValid())
-        m_state.setCurrentRow(m_view->currentIndex().row());
-    if (m_state.pressEnter() == PickerCursor::Outcome::Chosen)
+    if (m_view->passEnter(m_state))
         accept();
-    else
-        m_view->goToRow(m_state.currentRow());
 }
 
 void Tkamoku2_SEL::onCharacter(QChar c) {
-    if (m_view->currentIndex().isValid())
-        m_state.setCurrentRow(m_view->currentIndex().row());
-    if (m_state.typeCharacter(c) == PickerCursor::Outcome::Moved)
-        m_view->goToRow(m_state.currentRow());
+    m_view->passCharacter(m_state, c);
 }
 
 } // namespace k9

@@ -107,28 +107,19 @@ void Tkamoku_SEL::refresh() {
 }
 
 void Tkamoku_SEL::applyDisplay(AccountDisplay display) {
-    if (m_view->currentIndex().isValid())
-        m_state.setCurrentRow(m_view->currentIndex().row());
+    m_view->syncCursor(m_state);
     m_state.setDisplay(display);
     refresh();
     m_view->setFocus();
 }
 
 void Tkamoku_SEL::onEnter() {
-    if (m_view->currentIndex().isValid())
-        m_state.setCurrentRow(m_view->currentIndex().row());
-    if (m_state.pressEnter() == PickerCursor::Outcome::Chosen) {
+    if (m_view->passEnter(m_state))
         accept();
-        return;
-    }
-    m_view->goToRow(m_state.currentRow());
 }
 
 void Tkamoku_SEL::onCharacter(QChar c) {
-    if (m_view->currentIndex().isValid())
-        m_state.setCurrentRow(m_view->currentIndex().row());
-    if (m_state.typeCharacter(c) == PickerCursor::Outcome::Moved)
-        m_view->goToRow(m_state.currentRow());
+    m_view->passCharacter(m_state, c);
 }
 
 void Tkamoku_SEL::onDoubleClick(const QModelIndex& index) {
@@ -137,8 +128,7 @@ void Tkamoku_SEL::onDoubleClick(const QModelIndex& index) {
 }
 
 void Tkamoku_SEL::done(int result) {
-    if (m_view->currentIndex().isValid())
-        m_state.setCurrentRow(m_view->currentIndex().row());
+    m_view->syncCursor(m_state);
     try {
         storeAccountDisplay(m_session.hm, m_state.display());
     } catch (const K9Error& e) {

@@ -98,6 +98,7 @@ private slots:
     void unitButtonWithoutUnitShowsTheMessage_data();
     void unitButtonWithoutUnitShowsTheMessage();
     void unitButtonWithUnitOpensItsScreen();
+    void menuFollowsTheUnitAScreenSelected();
     void startupRefusals_data();
     void startupRefusals();
     void missingDataFolderOpensTheDataPathDialog_data();
@@ -309,6 +310,18 @@ void MainFormTest::unitButtonWithUnitOpensItsScreen() {
     QCOMPARE(shell.session.currentUnit, 1);
     QCOMPARE(shell.session.adjustingVoucherMode, 0);
     QCOMPARE(QDir::currentPath() + QLatin1Char('/'), shell.session.appDir);
+}
+
+void MainFormTest::menuFollowsTheUnitAScreenSelected() {
+    Shell shell;
+    shell.screens.trialBalance = [&](QWidget*, Session& s, Prompter&) {
+        s.setCurrentUnit(2, QStringLiteral("小計"));
+    };
+    QVERIFY(shell.start());
+    shell.entry(1)->click();
+    shell.button(QStringLiteral("試  算  表"))->click();
+    QCOMPARE(shell.session.currentUnit, 2);
+    QCOMPARE(shell.form->selectedUnitEntry(), 2);
 }
 
 void MainFormTest::startupRefusals_data() {

@@ -1,0 +1,354 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "reports/trialbalanceprint.h"
+
+#include "store/database.h"
+#include "store/session.h"
+#include "store/textutil.h"
+
+namespace k9 {
+namespace {
+
+bool isZero(const Money& m) {
+    return m.raw() == 0;
+}
+
+bool isHeading(const TrialLine& l) {
+    return !l.flgA || *l.flgA == 9;
+}
+
+QString ratioText(const std::optional<double>& ratio) {
+    return ratio ? QString::number(*ratio, 'f', 1) : QString();
+}
+
+int inRange(const QVariant& v, int lo, int hi, int fallback) {
+    bool ok = false;
+    const int n = v.toString().trimmed().toInt(&ok);
+    return ok && n >= lo && n <= hi ? n : fallback;
+}
+
+// The net-assets statement's part of a line: the last heading without indentation seen.
+QString partOf(const TrialLine& l, const QString& current) {
+    if (isHeading(l) && !l.name.isEmpty() && l.name.front() != QChar(0x3000) && l.name.front() != QChar(u' '))
+        return l.name;
+    return current;
+}
+
+ReportDocument baseDocument(const TrialPrintSettings& s, const ReportHeader& header, const QString& title) {
+    ReportDocument doc;
+    doc.header = header;
+    doc.header.title = title;
+    doc.rowHeight = s.rowHeight;
+    doc.nameFontSize = s.nameFontSize;
+    doc.amountFontSize = s.amountFontSize;
+    return doc;
+}
+
+QStringList amountsOf(const TrialLine& l, TrialTab tab) {
+    if (tab == TrialTab::BalanceSheet)
+        return {l.before.format(), l.debit.format(), l.credit.format(), l.closing.format(),
+                l.variance.format()};
+    return {l.budget.format(),  l.before.format(),   l.debit.format(),  l.credit.format(),
+            l.closing.format(), l.variance.format(), ratioText(l.ratio)};
+}
+
+std::vector<ReportColumn> layoutColumns(TrialTab tab) {
+    switch (tab) {
+    case TrialTab::BalanceSheet:
+        return {{QStringLiteral("科　　　　　　目"), 230}, {QStringLiteral("前　残　高"), 100, true},
+                {QStringLiteral("借　　方"), 100, true},   {QStringLiteral("貸　　方"), 100, true},
+                {QStringLiteral("当　残　高"), 100, true}, {QStringLiteral("増　　減"), 100, true}};
+    case TrialTab::NetAssets:
+        return {{QStringLiteral("科　　　　　目"), 224}, {QStringLiteral("前年実績(B)"), 84, true},
+                {QStringLiteral("前 残 高"), 84, true},  {QStringLiteral("借    方"), 84, true},
+                {QStringLiteral("貸    方"), 84, true},  {QStringLiteral("当残高(A)"), 84, true},
+                {QStringLiteral("増減(A-B)"), 84, true}, {QStringLiteral("率"), 40, true}};
+    case TrialTab::Funds:
+        break;
+    }
+    return {{QStringLiteral("科　　　　　目"), 224},
+            {QStringLiteral("予　算(A)"), 84, true},
+            {QStringLiteral("前 残 高"), 84, true},
+            {QStringLiteral("借    方"), 84, true},
+            {QStringLiteral("貸    方"), 84, true},
+            {QStringLiteral("当残高(B)"), 84, true},
+            // The column holds 残高合計 − 予算, so its caption names it B−A.
+            {QStringLiteral("差異(B-A)"), 84, true},
+            {QStringLiteral("率"), 40, true}};
+}
+
+// The printed name: the net-assets statement shows the part after "／".
+QString printedName(const TrialLine& l, TrialTab tab) {
+    return tab == TrialTab::NetAssets ? textAfterSlash(l.name) : l.name;
+}
+
+} // namespace
+
+TrialPrintSettings loadTrialPrintSettings(Database& hm) {
+    TrialPrintSettings s;
+    Statement st = hm.prepare(QStringLiteral(
+        "SELECT \"P1\", \"P2\", \"P4\", \"P8\", \"S1\", \"S2\", \"S5\" FROM \"Regist\" WHERE \"ID\" = ?1"));
+    st.bindInt(1, kTrialPrintRegistId);
+    if (!st.step())
+        return s;
+    const TrialPrintSettings d;
+    s.zeroLines = inRange(st.value(0), 0, 1, d.zeroLines);
+    s.smallAccounts = inRange(st.value(1), 0, 1, d.smallAccounts);
+    s.majorZero = inRange(st.value(2), 0, 1, d.majorZero);
+    s.shading = inRange(st.value(3), 0, 3, d.shading);
+    s.rowHeight = inRange(st.value(4), 8, 60, d.rowHeight);
+    s.nameFontSize = inRange(st.value(5), 5, 20, d.nameFontSize);
+    s.amountFontSize = inRange(st.value(6), 5, 20, d.amountFontSize);
+    return s;
+}
+
+void saveTrialPrintSettings(Database& hm, const TrialPrintSettings& s) {
+    const std::vector<std::pair<QString, QVariant>> values = {
+        {QStringLiteral("P1"), s.zeroLines},
+        {QStringLiteral("P2"), s.smallAccounts},
+        {QStringLiteral("P4"), s.majorZero},
+        {QStringLiteral("P8"), s.shading},
+        {QStringLiteral("S1"), QString::number(s.rowHeight)},
+        {QStringLiteral("S2"), QString::number(s.nameFontSize)},
+        {QStringLiteral("S5"), QString::number(s.amountFontSize)},
+    };
+    Transaction tx(hm);
+    if (hm.updateRows(QStringLiteral("Regist"), values, QStringLiteral("\"ID\" = ?1"),
+                      {kTrialPrintRegistId}) == 0) {
+        auto row = values;
+        row.insert(row.begin(), {QStringLiteral("ID"), kTrialPrintRegistId});
+        hm.insertRow(QStringLiteral("Regist"), row);
+    }
+    tx.commit();
+}
+
+void applyTrialPrintSettings(Session& session, const TrialPrintSettings& s) {
+    session.printZeroLines = s.zeroLines;
+    session.printSmallAccounts = s.smallAccounts;
+    session.printShading = s.shading;
+    session.zeroHideLevel = s.zeroHideLevel();
+    session.printRowHeight = s.rowHeight;
+    session.printNameFontSize = s.nameFontSize;
+    session.printAmountFontSize = s.amountFontSize;
+}
+
+QString trialPrintTitle(TrialTab tab, int adjustingMode) {
+    QString title;
+    switch (tab) {
+    case TrialTab::BalanceSheet:
+        title = QStringLiteral(" 試算表（貸借対照表）");
+        break;
+    case TrialTab::NetAssets:
+        title = QStringLiteral(" 試算表（正味財産増減計算書）");
+        break;
+    case TrialTab::Funds:
+        title = QStringLiteral(" 試算表（収支計算書）");
+        break;
+    }
+    if (adjustingMode == 1)
+        title += QStringLiteral(" 【整理伝票を除く】");
+    else if (adjustingMode == 2)
+        title += QStringLiteral(" 【整理伝票のみ】");
+    return title;
+}
+
+bool printedLine(const TrialLine& l, TrialTab tab, const TrialPrintSettings& s) {
+    if (s.smallAccounts == 1 && l.flgE == 1)
+        return false;
+    if (s.zeroLines != 1 || isHeading(l))
+        return true;
+    bool allZero = isZero(l.before) && isZero(l.debit) && isZero(l.credit) && isZero(l.closing);
+    if (tab != TrialTab::BalanceSheet)
+        allZero = allZero && isZero(l.budget);
+    return !(allZero && *l.flgA < s.zeroHideLevel());
+}
+
+bool shadedLine(const TrialLine& l, int shading) {
+    if (!l.flgA || shading <= 0)
+        return false;
+    const int a = *l.flgA;
+    return (a == 3 && shading >= 1) || (a == 2 && shading >= 2) || (a == 1 && shading >= 3);
+}
+
+ReportDocument trialBalanceLayoutA(const TrialBalance& tb, TrialTab tab, const TrialPrintSettings& s,
+                                   const ReportHeader& header, int adjustingMode) {
+    ReportDocument doc = baseDocument(s, header, trialPrintTitle(tab, adjustingMode));
+    doc.columns = layoutColumns(tab);
+    doc.newPageOnGroup = tab == TrialTab::NetAssets;
+    QString part;
+    for (const TrialLine& l : tb.lines(tab)) {
+        if (tab == TrialTab::NetAssets)
+            part = partOf(l, part);
+        if (!printedLine(l, tab, s))
+            continue;
+        ReportRow row;
+        row.cells = QStringList{printedName(l, tab)} + amountsOf(l, tab);
+        row.shaded = shadedLine(l, s.shading);
+        row.bold = l.flgA && *l.flgA >= 3 && *l.flgA != 9;
+        row.group = tab == TrialTab::BalanceSheet ? QString::number(l.flgC) : part;
+        doc.rows.push_back(std::move(row));
+    }
+    return doc;
+}
+
+ReportDocument trialBalanceLayoutB(const TrialBalance& tb, TrialTab tab, const TrialPrintSettings& s,
+                                   const ReportHeader& header, int adjustingMode) {
+    if (tab == TrialTab::Funds)
+        return trialBalanceLayoutA(tb, tab, s, header, adjustingMode);
+    ReportDocument doc = baseDocument(s, header, trialPrintTitle(tab, adjustingMode));
+    doc.amountFontSize = std::max(5, s.amountFontSize - 1);
+    doc.columns = layoutColumns(tab);
+    doc.columns.push_back({QStringLiteral("補助科目"), 120});
+    doc.columns.push_back({QStringLiteral("補助科目残高"), 96, true});
+    if (tab == TrialTab::NetAssets)
+        doc.orientation = QPageLayout::Landscape;
+    static const std::vector<SubAccountTotalLine> none;
+    for (const TrialLine& l : tb.lines(tab)) {
+        if (tab == TrialTab::NetAssets && l.flgG == 150)
+            continue;
+        if (!printedLine(l, tab, s))
+            continue;
+        auto it = tb.subAccounts.find(l.code);
+        const auto& subs = it == tb.subAccounts.end() ? none : it->second;
+        const QString group = tab == TrialTab::BalanceSheet ? QString::number(l.flgC) : QString();
+        const bool shaded = shadedLine(l, s.shading);
+        ReportRow first;
+        first.cells = QStringList{printedName(l, tab)} + amountsOf(l, tab);
+        first.shaded = shaded;
+        first.bold = l.flgA && *l.flgA >= 3 && *l.flgA != 9;
+        first.group = group;
+        if (subs.empty()) {
+            first.cells << QString() << QString();
+            doc.rows.push_back(std::move(first));
+            continue;
+        }
+        for (std::size_t i = 0; i < subs.size(); ++i) {
+            ReportRow row;
+            if (i == 0) {
+                row = first;
+            } else {
+                for (int c = 0; c < static_cast<int>(doc.columns.size()) - 2; ++c)
+                    row.cells << QString();
+                row.ruleAbove = false;
+                row.shaded = shaded;
+                row.group = group;
+            }
+            row.cells << subs[i].subName.trimmed() << subs[i].closing.format();
+            doc.rows.push_back(std::move(row));
+        }
+    }
+    return doc;
+}
+
+ReportDocument subAccountTotalsReport(const SubAccountTotals& totals, const ReportHeader& header) {
+    ReportDocument doc;
+    doc.header = header;
+    doc.header.title = QStringLiteral("補助科目による金額集計");
+    doc.columns = {{QStringLiteral("コード"), 50, false, true}, {QStringLiteral("勘定科目名"), 150},
+                   {QStringLiteral("補助科目名"), 130},         {QStringLiteral("前　残　高"), 95, true},
+                   {QStringLiteral("借　　方"), 95, true},      {QStringLiteral("貸　　方"), 95, true},
+                   {QStringLiteral("当　残　高"), 95, true}};
+    for (const auto& l : totals.lines) {
+        ReportRow row;
+        row.cells = {l.accountCode + QStringLiteral("-") + l.subCode,
+                     removeSpaces(l.accountName),
+                     l.subName.trimmed(),
+                     l.before.format(),
+                     l.debit.format(),
+                     l.credit.format(),
+                     l.closing.format()};
+        doc.rows.push_back(std::move(row));
+    }
+    ReportRow sum;
+    sum.kind = ReportRow::Kind::Total;
+    sum.cells = {QString(),
+                 QStringLiteral("合　　計"),
+                 QString(),
+                 totals.sum.before.format(),
+                 totals.sum.debit.format(),
+                 totals.sum.credit.format(),
+                 totals.sum.closing.format()};
+    doc.rows.push_back(std::move(sum));
+    return doc;
+}
+
+ReportDocument descriptionTotalsReport(const QString& accountName, const DescriptionTotals& totals,
+                                       const ReportHeader& header) {
+    ReportDocument doc;
+    doc.header = header;
+    doc.header.title = removeSpaces(accountName) + QStringLiteral("の摘要名による金額集計");
+    doc.columns = {{QStringLiteral("摘　要　名"), 230},       {QStringLiteral("件数"), 50, true},
+                   {QStringLiteral("前　残　高"), 100, true}, {QStringLiteral("借　　方"), 100, true},
+                   {QStringLiteral("貸　　方"), 100, true},   {QStringLiteral("当　残　高"), 100, true}};
+    for (const auto& l : totals.lines) {
+        ReportRow row;
+        row.cells = {l.group,          QString::number(l.count), l.before.format(),
+                     l.debit.format(), l.credit.format(),        l.closing.format()};
+        doc.rows.push_back(std::move(row));
+    }
+    ReportRow sum;
+    sum.kind = ReportRow::Kind::Total;
+    sum.cells = {QStringLiteral("合　　計"), QString::number(totals.sum.count), totals.sum.before.format(),
+                 totals.sum.debit.format(),  totals.sum.credit.format(),        totals.sum.closing.format()};
+    doc.rows.push_back(std::move(sum));
+    return doc;
+}
+
+ReportDocument descriptionDetailReport(const QString& group, const std::vector<DescriptionDetailLine>& lines,
+                                       const ReportHeader& header) {
+    ReportDocument doc;
+    doc.header = header;
+    doc.header.title = group + QStringLiteral("の明細書印刷");
+    doc.columns = {{QStringLiteral("日　付"), 80, false, true}, {QStringLiteral("伝票番号"), 64, true},
+                   {QStringLiteral("摘　要　名"), 200},         {QStringLiteral("相　手　科　目"), 130},
+                   {QStringLiteral("繰越"), 90, true},          {QStringLiteral("借　　方"), 90, true},
+                   {QStringLiteral("貸　　方"), 90, true}};
+    Money carried = Money::zero(), debit = Money::zero(), credit = Money::zero();
+    for (const auto& l : lines) {
+        if (l.group != group)
+            continue;
+        ReportRow row;
+        row.cells = {l.date.toString(QStringLiteral("yyyy/MM/dd")),
+                     QString::number(l.voucher),
+                     l.text,
+                     l.counterAccount,
+                     l.carried.format(),
+                     l.debit.format(),
+                     l.credit.format()};
+        carried += l.carried;
+        debit += l.debit;
+        credit += l.credit;
+        doc.rows.push_back(std::move(row));
+    }
+    ReportRow sum;
+    sum.kind = ReportRow::Kind::Total;
+    sum.cells = {QString(),      QString(),      QStringLiteral("合　　計"), QString(), carried.format(),
+                 debit.format(), credit.format()};
+    doc.rows.push_back(std::move(sum));
+    return doc;
+}
+
+ReportDocument fundCheckReport(const std::vector<FundCheckLine>& lines, const ReportHeader& header) {
+    ReportDocument doc;
+    doc.header = header;
+    doc.header.title = QStringLiteral("損益科目(PL)と資金科目(CF)の金額チェック表");
+    doc.columns = {{QStringLiteral("科目コード"), 62, false, true},
+                   {QStringLiteral("科目名"), 170},
+                   {QStringLiteral("PL借方"), 82, true},
+                   {QStringLiteral("CF借方"), 82, true},
+                   {QStringLiteral("差"), 72, true},
+                   {QStringLiteral("PL貸方"), 82, true},
+                   {QStringLiteral("CF貸方"), 82, true},
+                   {QStringLiteral("差"), 72, true}};
+    for (const auto& l : lines) {
+        ReportRow row;
+        row.cells = {QString::number(l.code), l.name,
+                     l.plDebit.format(),      l.cfDebit.format(),
+                     l.debitDiff.format(),    l.plCredit.format(),
+                     l.cfCredit.format(),     l.creditDiff.format()};
+        row.bold = l.flgA && *l.flgA != 0;
+        doc.rows.push_back(std::move(row));
+    }
+    return doc;
+}
+
+} // namespace k9

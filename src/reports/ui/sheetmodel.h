@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A read-only grid model over rows of typed cells (the same SheetCell the spreadsheet export
+// writes): texts left, amounts right with thousands separators, whole numbers right, dates
+// as yyyy/MM/dd. Report screens fill it from their computed rows; the "エクセル出力" button
+// reads the typed cells back through kSheetCellRole, so amounts stay numbers.
+#pragma once
+
+#include "reports/spreadsheet.h"
+
+#include <QAbstractTableModel>
+#include <QColor>
+#include <optional>
+
+namespace k9 {
+
+class SheetTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit SheetTableModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+
+    // Replaces headers and rows. `rowColours` gives an optional text colour per row (rows
+    // beyond its end are black).
+    void setSheet(QStringList headers, std::vector<SheetRow> rows,
+                  std::vector<std::optional<QColor>> rowColours = {});
+    const std::vector<SheetRow>& rows() const { return m_rows; }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    // The grid text of a cell.
+    static QString cellText(const SheetCell& cell);
+
+private:
+    QStringList m_headers;
+    std::vector<SheetRow> m_rows;
+    std::vector<std::optional<QColor>> m_colours;
+};
+
+} // namespace k9
