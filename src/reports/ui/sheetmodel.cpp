@@ -3,6 +3,9 @@
 
 #include <QBrush>
 #include <QFont>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTableView>
 
 namespace k9 {
 
@@ -81,6 +84,24 @@ QVariant SheetTableModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation == Qt::Horizontal)
         return section < m_headers.size() ? m_headers[section] : QVariant();
     return section + 1;
+}
+
+QTableView* makeSheetGrid(QWidget* parent, SheetTableModel* model) {
+    auto* grid = new QTableView(parent);
+    grid->setObjectName(QStringLiteral("grid"));
+    grid->setModel(model);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->verticalHeader()->hide();
+    return grid;
+}
+
+QLineEdit* makeTotalBox(QWidget* parent, const QString& text) {
+    auto* box = new QLineEdit(text, parent);
+    box->setReadOnly(true);
+    box->setAlignment(Qt::AlignRight);
+    return box;
 }
 
 } // namespace k9

@@ -9,7 +9,12 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
+#include <QString>
 #include <optional>
+
+class QLineEdit;
+class QTableView;
+class QWidget;
 
 namespace k9 {
 
@@ -37,5 +42,12 @@ private:
     std::vector<SheetRow> m_rows;
     std::vector<std::optional<QColor>> m_colours;
 };
+
+// The report screens' read-only grid on `model`: whole rows selected one at a time, no row
+// headers, named "grid" for the screen tests.
+QTableView* makeSheetGrid(QWidget* parent, SheetTableModel* model);
+
+// A read-only total box under a report grid, right-aligned as amounts are.
+QLineEdit* makeTotalBox(QWidget* parent, const QString& text = QString());
 
 } // namespace k9

@@ -114,14 +114,9 @@ Tshisanhyou1::Tshisanhyou1(Session& session, Prompter& prompter, QWidget* parent
     m_tabs->setObjectName(QStringLiteral("tabs"));
     for (int t = 0; t < kTrialTabCount; ++t) {
         m_models[t] = new SheetTableModel(this);
-        m_grids[t] = new QTableView(m_tabs);
+        m_grids[t] = makeSheetGrid(m_tabs, m_models[t]);
         m_grids[t]->setObjectName(QStringLiteral("grid%1").arg(t));
-        m_grids[t]->setModel(m_models[t]);
-        m_grids[t]->setSelectionBehavior(QAbstractItemView::SelectRows);
-        m_grids[t]->setSelectionMode(QAbstractItemView::SingleSelection);
-        m_grids[t]->setEditTriggers(QAbstractItemView::NoEditTriggers);
         m_grids[t]->verticalHeader()->setDefaultSectionSize(22);
-        m_grids[t]->verticalHeader()->hide();
         m_tabs->addTab(m_grids[t], trialTabCaption(static_cast<TrialTab>(t)));
     }
 
@@ -129,10 +124,8 @@ Tshisanhyou1::Tshisanhyou1(Session& session, Prompter& prompter, QWidget* parent
     auto box = [this, bottom](QLabel*& caption, QLineEdit*& value, const QString& name) {
         caption = new QLabel(this);
         caption->setObjectName(name + QStringLiteral("Caption"));
-        value = new QLineEdit(this);
+        value = makeTotalBox(this);
         value->setObjectName(name + QStringLiteral("Value"));
-        value->setReadOnly(true);
-        value->setAlignment(Qt::AlignRight);
         value->setMinimumWidth(160);
         bottom->addWidget(caption);
         bottom->addWidget(value);

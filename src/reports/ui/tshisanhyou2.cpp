@@ -54,21 +54,14 @@ Tshisanhyou2::Tshisanhyou2(Session& session, Prompter& prompter, const QString& 
     top->addWidget(close);
 
     m_model = new SheetTableModel(this);
-    m_grid = new QTableView(this);
-    m_grid->setObjectName(QStringLiteral("grid"));
-    m_grid->setModel(m_model);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->verticalHeader()->hide();
+    m_grid = makeSheetGrid(this, m_model);
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(new QLabel(QStringLiteral("合　　計"), this));
     bottom->addStretch(1);
     for (const char* caption : {"前残高", "借方", "貸方", "残高", "残高合計"}) {
         bottom->addWidget(new QLabel(QString::fromUtf8(caption), this));
-        auto* e = new QLineEdit(this);
-        e->setReadOnly(true);
-        e->setAlignment(Qt::AlignRight);
+        auto* e = makeTotalBox(this);
         e->setMaximumWidth(130);
         bottom->addWidget(e);
         m_sums.push_back(e);

@@ -69,13 +69,7 @@ Tshisanhyou3::Tshisanhyou3(Session& session, Prompter& prompter, const QString& 
     m_model->setSheet({QStringLiteral("摘　　要　　名"), QStringLiteral("件数"), QStringLiteral("前残高"),
                        QStringLiteral("借方"), QStringLiteral("貸方"), QStringLiteral("当残高")},
                       std::move(rows));
-    m_grid = new QTableView(this);
-    m_grid->setObjectName(QStringLiteral("grid"));
-    m_grid->setModel(m_model);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->verticalHeader()->hide();
+    m_grid = makeSheetGrid(this, m_model);
     m_grid->setColumnWidth(0, 320);
     for (int c = 2; c < 6; ++c)
         m_grid->setColumnWidth(c, 120);
@@ -87,9 +81,7 @@ Tshisanhyou3::Tshisanhyou3(Session& session, Prompter& prompter, const QString& 
     bottom->addStretch(1);
     const Money sums[] = {m_totals.sum.before, m_totals.sum.debit, m_totals.sum.credit, m_totals.sum.closing};
     for (const Money& m : sums) {
-        auto* e = new QLineEdit(m.orZero().format(), this);
-        e->setReadOnly(true);
-        e->setAlignment(Qt::AlignRight);
+        auto* e = makeTotalBox(this, m.orZero().format());
         e->setMaximumWidth(130);
         bottom->addWidget(e);
         m_sums.push_back(e);

@@ -43,12 +43,7 @@ Tshisanhyou_CHK::Tshisanhyou_CHK(Session& session, Prompter& prompter, QWidget* 
                        QStringLiteral("CF借方"), QStringLiteral("差"), QStringLiteral("PL貸方"),
                        QStringLiteral("CF貸方"), QStringLiteral("差")},
                       std::move(rows), std::move(colours));
-    m_grid = new QTableView(this);
-    m_grid->setObjectName(QStringLiteral("grid"));
-    m_grid->setModel(m_model);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->verticalHeader()->hide();
+    m_grid = makeSheetGrid(this, m_model);
     m_grid->setColumnWidth(1, 280);
 
     auto* print = new QPushButton(QStringLiteral("印　　　刷"), this);
