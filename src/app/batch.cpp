@@ -10,6 +10,7 @@
 #include "journal/journalimport.h"
 #include "ledgers/ledgerbatch.h"
 #include "reports/trialbalanceexport.h"
+#include "statements/statementsprint.h"
 #include "store/errors.h"
 #include "store/prompter.h"
 #include "store/schema.h"
@@ -179,9 +180,11 @@ int verbDemo(const BatchContext& ctx, const QStringList& args) {
     return kExitOk;
 }
 
-// The trial balance after the same totals run as "実    行": the three tabs and their check
-// pairs as CSV, or the three statements in layout A as PDF.
-int verbTrialBalance(const BatchContext& ctx, const QStringList& args) {
+// A report after the same totals run as "実    行": parses the totals options, --format
+// csv|pdf and --out FILE, runs the totals of the unit and hands the session to `write`
+// (true when the file was written).
+int runReportVerb(const BatchContext& ctx, const QStringList& args,
+                  const std::function<bool(Session&, bool pdf, const QString& file)>& write) {
     QCommandLineParser parser;
     TotalsOptions options;
     options.addTo(parser);
@@ -209,10 +212,25 @@ int verbTrialBalance(const BatchContext& ctx, const QStringList& args) {
     openBatchSession(session, ctx.appDir, dataPath, ctx.today);
     selectBatchUnit(session, unit);
     runTotals(session, choice);
-    const bool written = writeTrialBalanceFile(
-        session, kind == QLatin1String("pdf") ? TrialFileFormat::Pdf : TrialFileFormat::Csv,
-        QDir(ctx.appDir).absoluteFilePath(parser.value(out)), ctx.prompter);
+    const bool written =
+        write(session, kind == QLatin1String("pdf"), QDir(ctx.appDir).absoluteFilePath(parser.value(out)));
     return written ? kExitOk : kExitFailed;
+}
+
+// The trial balance: the three tabs and their check pairs as CSV, or layout A as PDF.
+int verbTrialBalance(const BatchContext& ctx, const QStringList& args) {
+    return runReportVerb(ctx, args, [&ctx](Session& session, bool pdf, const QString& file) {
+        return writeTrialBalanceFile(session, pdf ? TrialFileFormat::Pdf : TrialFileFormat::Csv, file,
+                                     ctx.prompter);
+    });
+}
+
+// The three statements in layout A as PDF, or their printed lines as CSV.
+int verbStatements(const BatchContext& ctx, const QStringList& args) {
+    return runReportVerb(ctx, args, [&ctx](Session& session, bool pdf, const QString& file) {
+        return writeStatements(session, pdf ? StatementFileFormat::Pdf : StatementFileFormat::Csv, file,
+                               ctx.prompter);
+    });
 }
 
 const std::vector<Verb>& verbs() {
@@ -237,6 +255,12 @@ const std::vector<Verb>& verbs() {
          "                          run the totals of unit N and write the trial balance\n"
          "                          (three tabs and check pairs as CSV, layout A as PDF)",
          verbTrialBalance},
+        {"statements",
+         "statements --data PATH --unit N --from YYYY-MM-DD --to YYYY-MM-DD\n"
+         "       [--adjusting 0|1|2] [--unsettled 0|1] --format csv|pdf --out FILE\n"
+         "                          run the totals of unit N and write the three statements\n"
+         "                          (layout A as PDF, its printed lines as CSV)",
+         verbStatements},
         {"ledger", ledgerVerbUsage(),
          [](const BatchContext& ctx, const QStringList& args) {
              return runLedgerVerb(ctx.appDir, args, ctx.prompter, ctx.err, ctx.today);

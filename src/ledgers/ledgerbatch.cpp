@@ -6,6 +6,7 @@
 #include "app/batchtotals.h"
 #include "ledgers/ledger.h"
 #include "ledgers/ledgerexport.h"
+#include "ledgers/ledgerprintout.h"
 #include "store/csv.h"
 #include "store/database.h"
 #include "store/errors.h"
@@ -13,13 +14,14 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QGuiApplication>
 #include <QTextStream>
 
 namespace k9 {
 
 const char* ledgerVerbUsage() {
     return "ledger --data PATH --unit N --account CODE [--sub CODE] --from YYYY-MM-DD --to YYYY-MM-DD\n"
-           "       [--adjusting 0|1|2] [--unsettled 0|1] --format csv --out FILE\n"
+           "       [--adjusting 0|1|2] [--unsettled 0|1] --format csv|pdf --out FILE\n"
            "                          run the totals of unit N and write the general ledger of the\n"
            "                          account (or sub-account) as the grid shows it";
 }
@@ -42,7 +44,7 @@ std::optional<LedgerVerbOptions> parseLedgerVerb(const QStringList& args, QTextS
                                        QStringLiteral("M"), QStringLiteral("0"));
     const QCommandLineOption unsettled(QStringLiteral("unsettled"), QStringLiteral("0|1"),
                                        QStringLiteral("M"), QStringLiteral("0"));
-    const QCommandLineOption format(QStringLiteral("format"), QStringLiteral("csv"),
+    const QCommandLineOption format(QStringLiteral("format"), QStringLiteral("csv|pdf"),
                                     QStringLiteral("FORMAT"));
     const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("output file"),
                                  QStringLiteral("FILE"));
@@ -103,11 +105,13 @@ std::optional<LedgerVerbOptions> parseLedgerVerb(const QStringList& args, QTextS
 
 int runLedger(const QString& appDir, const LedgerVerbOptions& options, Prompter& prompter, QTextStream& err,
               const QDate& today) {
-    if (options.format != QLatin1String("csv")) {
-        err << QStringLiteral("総勘定元帳の PDF 出力はまだできません。--format csv を指定してください。")
-            << '\n';
+    if (options.format != QLatin1String("csv") && options.format != QLatin1String("pdf")) {
+        err << QStringLiteral("--format は csv か pdf で指定してください。") << '\n';
         return kExitUsage;
     }
+    if (options.format == QLatin1String("pdf") &&
+        !qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        throw K9Error(QStringLiteral("PDF出力には画面なしのグラフィック環境が必要です。"));
     Session session;
     openBatchSession(session, appDir, options.dataPath, today);
     selectBatchUnit(session, options.unit);
@@ -131,6 +135,14 @@ int runLedger(const QString& appDir, const LedgerVerbOptions& options, Prompter&
         built = ledger::showSubAccountLedger(session, options.account, options.sub);
     }
     const QString file = QDir(appDir).absoluteFilePath(options.outFile);
+    if (options.format == QLatin1String("pdf")) {
+        const std::vector<ReportDocument> docs =
+            ledger::ledgerPrintout(session, built, false, ledger::LedgerPrintOptions{});
+        if (!confirmOverwrite(file, prompter))
+            return kExitFailed;
+        writeReportPdf(docs, file);
+        return kExitOk;
+    }
     CsvWriter writer;
     ledger::writeLedgerGridCsv(built.rows, writer);
     if (!confirmOverwrite(file, prompter))

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The batch verb "ledger": the general ledger of one account or sub-account of a unit over
 // a period, after the same totals run as the period dialog's "実    行", written as the
-// grid shows it (running balance included).
+// grid shows it (running balance included), or its printout as a PDF file.
 //   k9 --appdir DIR batch ledger --data PATH --unit N --account CODE [--sub CODE]
 //      --from YYYY-MM-DD --to YYYY-MM-DD [--adjusting 0|1|2] [--unsettled 0|1]
-//      --format csv --out FILE
+//      --format csv|pdf --out FILE
 #pragma once
 
 #include "engine/runtotals.h"
@@ -27,7 +27,7 @@ struct LedgerVerbOptions {
     QString account;
     QString sub; // empty: the account ledger
     PeriodChoice period;
-    QString format; // "csv" ("pdf" is refused until the ledger printout exists)
+    QString format; // "csv" or "pdf" (the printout of the ledger)
     QString outFile;
 };
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The batch verb "ledger" on the demo corporation: the grid's rows written as CSV whose
 // final balance is the engine's closing balance, the CSV export layout of "CSV出力", and the
-// refusals of bad arguments, an unknown account and the PDF format.
+// refusals of bad arguments, an unknown account and of a PDF without graphics.
 #include "app/demo.h"
 #include "ledgers/ledger.h"
 #include "ledgers/ledgerbatch.h"
@@ -97,9 +97,8 @@ TEST_F(LedgerVerb, RefusesBadArgumentsUnknownAccountsAndPdf) {
     EXPECT_EQ(run({"--format", "csv", "--out", file}).rc, 2);
     EXPECT_EQ(run({"--account", "10100", "--format", "xls", "--out", file}).rc, 2);
     EXPECT_EQ(run({"--account", "10100", "--format", "csv"}).rc, 2);
-    const VerbRun pdf = run({"--account", "10100", "--format", "pdf", "--out", file});
-    EXPECT_EQ(pdf.rc, 2);
-    EXPECT_TRUE(pdf.err.contains(QStringLiteral("PDF"))) << pdf.err.toStdString();
+    // The printout needs a graphics environment, which this test program has none of.
+    EXPECT_THROW(run({"--account", "10100", "--format", "pdf", "--out", file}), K9Error);
     EXPECT_THROW(run({"--account", "99999", "--format", "csv", "--out", file}), K9Error);
     EXPECT_THROW(run({"--account", "10100", "--sub", "777", "--format", "csv", "--out", file}), K9Error);
     EXPECT_FALSE(QFile::exists(file));

@@ -12,6 +12,7 @@
 #include "chart/ui/tkamoku.h"
 #include "engine/ui/tkikan1b.h"
 #include "journal/ui/tinput3.h"
+#include "ledgers/ui/tmotocyou.h"
 #include "reports/ui/tshisanhyou1.h"
 
 #include <QApplication>
@@ -58,6 +59,14 @@ MenuScreens defaultMenuScreens() {
             return;
         Tshisanhyou1 screen(session, prompter, parent);
         screen.setPeriodChanger([](QWidget*) { return period && period->exec() == QDialog::Accepted; });
+        screen.exec();
+    };
+    // 総勘定元帳: Tkikan1B runs the totals; the general ledger opens only when it was accepted.
+    s.generalLedger = [](QWidget* parent, Session& session, Prompter& prompter) {
+        Tkikan1B period(session, prompter, parent);
+        if (period.exec() != QDialog::Accepted)
+            return;
+        Tmotocyou screen(session, prompter, parent);
         screen.exec();
     };
     s.transferEntry = [](QWidget* parent, Session& session, Prompter& prompter) {

@@ -4,15 +4,19 @@
 
 #include "chart/ui/thojo_sel2.h"
 #include "chart/ui/tkamoku_sel.h"
+#include "engine/runtotals.h"
 #include "engine/ui/perioddialog.h"
+#include "journal/ui/tinput3.h"
 #include "ledgers/ledgerexport.h"
 #include "ledgers/ui/ledgergridmodel.h"
+#include "ledgers/ui/tmotocyou_p.h"
 #include "reports/ui/gridexport.h"
 #include "store/errors.h"
 #include "store/prompter.h"
 #include "store/session.h"
 #include "store/textutil.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -36,7 +40,12 @@ QLineEdit* readOnlyBox(QWidget* parent, bool amount) {
 } // namespace
 
 Tmotocyou::Tmotocyou(Session& session, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), m_session(session), m_prompter(prompter), m_state(session) {
+    : QDialog(parent), m_session(session), m_prompter(prompter), m_state(session),
+      m_presenter(defaultReportPresenter()),
+      m_voucherEditor([&session, &prompter](QWidget* owner, int voucher) {
+          TInput3 entry(session, prompter, owner);
+          entry.run(voucher);
+      }) {
     setObjectName(QStringLiteral("Tmotocyou"));
     setWindowTitle(QStringLiteral("データパス名【") + session.dataPath + QStringLiteral("】") +
                    session.currentUnitName);
@@ -61,8 +70,7 @@ Tmotocyou::Tmotocyou(Session& session, Prompter& prompter, QWidget* parent)
     m_subName = readOnlyBox(this, false);
     top->addWidget(m_accountName);
     top->addWidget(m_subName);
-    auto* print = addButton(QStringLiteral("印　　刷"), [] {});
-    print->setEnabled(false);
+    addButton(QStringLiteral("印　　刷"), [this] { print(); });
     addButton(QStringLiteral("エクセル出力"), [this] { exportSpreadsheet(); });
     auto* index = addButton(QStringLiteral("インデックス"), [] {});
     index->setEnabled(false);
@@ -77,9 +85,10 @@ Tmotocyou::Tmotocyou(Session& session, Prompter& prompter, QWidget* parent)
 
     m_correctionPanel = new QWidget(this);
     auto* correction = new QHBoxLayout(m_correctionPanel);
-    auto* correct = new QPushButton(QStringLiteral("伝票の訂正"), m_correctionPanel);
-    correct->setEnabled(false);
-    correction->addWidget(correct);
+    m_correct = new QPushButton(QStringLiteral("伝票の訂正"), m_correctionPanel);
+    m_correct->setEnabled(session.viewOnly != 1);
+    connect(m_correct, &QPushButton::clicked, this, [this] { correctVoucher(); });
+    correction->addWidget(m_correct);
     correction->addWidget(
         new QLabel(QStringLiteral("日付を変更した場合は「期間変更」ボタンを押して、再計算をしてください。"),
                    m_correctionPanel));
@@ -238,6 +247,65 @@ void Tmotocyou::exportCsv() {
     if (!file || file->isEmpty())
         return;
     guarded([&] { ledger::exportLedgerCsv(m_state.rows(), *file, m_prompter); });
+}
+
+void Tmotocyou::print() {
+    Tmotocyou_P dialog(m_session, m_prompter, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    printLedgers(dialog.choice(), dialog.options());
+}
+
+void Tmotocyou::printLedgers(const ledger::PrintChoice& choice, const ledger::LedgerPrintOptions& options) {
+    std::vector<ReportDocument> docs;
+    const bool built = guarded([&] {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        struct Restore {
+            ~Restore() { QApplication::restoreOverrideCursor(); }
+        } restore;
+        if (choice.range == ledger::PrintRange::Shown) {
+            docs = ledger::ledgerPrintout(m_session, m_state.ledgers(), true, options);
+        } else {
+            const ledger::Ledgers kept = ledger::printLedgers(m_session, choice);
+            docs = ledger::ledgerPrintout(m_session, kept, false, options);
+            // The range overwrote the stored rows: the shown ledger is built again.
+            m_state.rebuild();
+        }
+    });
+    fill();
+    if (built && m_presenter)
+        m_presenter(this, ledger::previewDocument(docs, options));
+}
+
+void Tmotocyou::correctVoucher() {
+    const QModelIndex current = m_grid->currentIndex();
+    const int row = current.isValid() ? current.row() : -1;
+    const std::optional<long long> voucher = m_state.voucherAt(row);
+    if (!voucher) {
+        m_prompter.message(ledger::LedgerScreenState::noVoucherMessage(), MessageIcon::Information);
+        return;
+    }
+    const int sNo = m_state.rows()[static_cast<std::size_t>(row)].sNo;
+    // Voucher entry may switch the unit; the ledger stays on the unit it shows.
+    const int unit = m_session.currentUnit;
+    const QString unitText = m_session.currentUnitText;
+    const QString unitName = m_session.currentUnitName;
+    if (m_voucherEditor)
+        m_voucherEditor(this, static_cast<int>(*voucher));
+    m_session.currentUnit = unit;
+    m_session.currentUnitText = unitText;
+    m_session.currentUnitName = unitName;
+    // The journal work copy is read again and the figures of the stored period computed
+    // again, so that a changed amount or account shows at once.
+    guarded([this] {
+        if (m_session.currentUnit > 0)
+            runTotals(m_session, storedPeriodChoice(m_session));
+        m_state.rebuild();
+    });
+    fill();
+    const int again = m_state.rowOfSNo(sNo);
+    if (again >= 0 && again < m_model->rowCount())
+        m_grid->selectRow(again);
 }
 
 QString Tmotocyou::countText() const {

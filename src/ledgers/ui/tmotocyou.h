@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Tmotocyou, the general ledger screen "勘定元帳": the account or sub-account chosen through
 // the pickers, "期間変更" through the ledgers' period dialog, the grid of the last build with
-// "件数" and the "累計合計" boxes, the spreadsheet exports and the CSV file. Printing, the
-// index labels and the voucher correction are shown but not yet available.
+// "件数" and the "累計合計" boxes, printing through the print dialog and the preview, the
+// spreadsheet exports, the CSV file, and "伝票の訂正", which opens the voucher of the
+// current line in voucher entry and shows the ledger again with the correction. The index
+// labels are shown but not yet available.
 #pragma once
 
+#include "ledgers/ledgerprint.h"
+#include "ledgers/ledgerprintout.h"
 #include "ledgers/ledgerscreen.h"
+#include "reports/ui/reportpreview.h"
 
 #include <QDialog>
 #include <functional>
@@ -43,6 +48,17 @@ public:
     void exportAllAccounts(); // 全科目エクセル
     void exportCsv();         // CSV出力
     void revealCsvButton();
+    void print();          // 印　　刷: the print dialog, then the preview
+    void correctVoucher(); // 伝票の訂正 on the grid's current row
+
+    // The print dialog's work: the shown ledger or the ledgers of a range laid out and
+    // handed to the presenter; after a range the shown ledger is built again.
+    void printLedgers(const ledger::PrintChoice& choice, const ledger::LedgerPrintOptions& options);
+    // Where the printout goes; previewReport unless a test records it.
+    void setReportPresenter(ReportPresenter presenter) { m_presenter = std::move(presenter); }
+    // Opens a voucher for correction; voucher entry (TInput3) in edit mode unless replaced.
+    using VoucherEditor = std::function<void(QWidget* parent, int voucher)>;
+    void setVoucherEditor(VoucherEditor editor) { m_voucherEditor = std::move(editor); }
 
     const ledger::LedgerScreenState& state() const { return m_state; }
     QTableView* grid() const { return m_grid; }
@@ -63,6 +79,8 @@ private:
     Session& m_session;
     Prompter& m_prompter;
     ledger::LedgerScreenState m_state;
+    ReportPresenter m_presenter;
+    VoucherEditor m_voucherEditor;
     bool m_pickOnFirstShow = true;
     bool m_shownOnce = false;
     LedgerGridModel* m_model = nullptr;
@@ -76,6 +94,7 @@ private:
     QLineEdit* m_credit = nullptr;
     QLineEdit* m_balance = nullptr;
     QPushButton* m_csv = nullptr;
+    QPushButton* m_correct = nullptr;
     QWidget* m_correctionPanel = nullptr;
 };
 

@@ -1,0 +1,353 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "statements/statementsprint.h"
+
+#include "reports/reportheader.h"
+#include "store/captions.h"
+#include "store/cp932.h"
+#include "store/database.h"
+#include "store/errors.h"
+#include "store/session.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace k9 {
+namespace {
+
+int inRange(const QVariant& v, int lo, int hi, int fallback) {
+    bool ok = false;
+    const int n = v.toString().trimmed().toInt(&ok);
+    return ok && n >= lo && n <= hi ? n : fallback;
+}
+
+bool isZero(const Money& m) {
+    return m.raw() == 0;
+}
+
+std::vector<ReportColumn> layoutAColumns(StatementKind kind) {
+    switch (kind) {
+    case StatementKind::BalanceSheet:
+        return {{QStringLiteral("科　　　目"), 250},
+                {QStringLiteral("当　年　度"), 110, true},
+                {QStringLiteral("前　年　度"), 110, true},
+                {QStringLiteral("増　　　　減"), 110, true}};
+    case StatementKind::NetAssets:
+        return {{QStringLiteral("科　　　目"), 250},
+                {QStringLiteral("当年度"), 110, true},
+                {QStringLiteral("前年度"), 110, true},
+                {QStringLiteral("増　　　　減"), 110, true}};
+    case StatementKind::Funds:
+        break;
+    }
+    return {{QStringLiteral("科　　　目"), 250},
+            {QStringLiteral("予　　　　算"), 110, true},
+            {QStringLiteral("決　　　　算"), 110, true},
+            {QStringLiteral("差　　　　異"), 110, true}};
+}
+
+// The amounts of layout A in column order.
+std::array<Money, 3> layoutAAmounts(const StatementLine& l, StatementKind kind) {
+    switch (kind) {
+    case StatementKind::BalanceSheet:
+        return {l.closing, l.before, l.variance};
+    case StatementKind::NetAssets:
+        return {l.closing, l.budget, l.variance};
+    case StatementKind::Funds:
+        break;
+    }
+    return {l.budget, l.closing, l.variance};
+}
+
+} // namespace
+
+StatementPrintSettings loadStatementPrintSettings(Database& hm) {
+    StatementPrintSettings s;
+    Statement st = hm.prepare(QStringLiteral(
+        "SELECT \"P1\", \"P2\", \"P4\", \"P5\", \"P7\", \"P8\", \"S1\", \"S2\", \"S3\", \"S5\" "
+        "FROM \"Regist\" WHERE \"ID\" = ?1"));
+    st.bindInt(1, kStatementPrintRegistId);
+    if (!st.step())
+        return s;
+    const StatementPrintSettings d;
+    s.zeroLines = inRange(st.value(0), 0, 1, d.zeroLines);
+    s.range = inRange(st.value(1), 0, 2, d.range);
+    s.pageBreak = inRange(st.value(2), 0, 1, d.pageBreak);
+    s.pageNumbers = inRange(st.value(3), 0, 1, d.pageNumbers);
+    s.majorZero = inRange(st.value(4), 0, 1, d.majorZero);
+    s.shading = inRange(st.value(5), 0, 3, d.shading);
+    s.rowHeight = inRange(st.value(6), 8, 60, d.rowHeight);
+    s.nameFontSize = inRange(st.value(7), 5, 20, d.nameFontSize);
+    s.firstPage = inRange(st.value(8), 1, 99999, d.firstPage);
+    s.amountFontSize = inRange(st.value(9), 5, 20, d.amountFontSize);
+    return s;
+}
+
+void saveStatementPrintSettings(Database& hm, const StatementPrintSettings& s) {
+    const std::vector<std::pair<QString, QVariant>> values = {
+        {QStringLiteral("P1"), s.zeroLines},
+        {QStringLiteral("P2"), s.range},
+        {QStringLiteral("P4"), s.pageBreak},
+        {QStringLiteral("P5"), s.pageNumbers},
+        {QStringLiteral("P7"), s.majorZero},
+        {QStringLiteral("P8"), s.shading},
+        {QStringLiteral("S1"), QString::number(s.rowHeight)},
+        {QStringLiteral("S2"), QString::number(s.nameFontSize)},
+        {QStringLiteral("S3"), QString::number(s.firstPage)},
+        {QStringLiteral("S5"), QString::number(s.amountFontSize)},
+    };
+    Transaction tx(hm);
+    if (hm.updateRows(QStringLiteral("Regist"), values, QStringLiteral("\"ID\" = ?1"),
+                      {kStatementPrintRegistId}) == 0) {
+        auto row = values;
+        row.insert(row.begin(), {QStringLiteral("ID"), kStatementPrintRegistId});
+        hm.insertRow(QStringLiteral("Regist"), row);
+    }
+    tx.commit();
+}
+
+void applyStatementPrintSettings(Session& session, const StatementPrintSettings& s) {
+    session.printZeroLines = s.zeroLines;
+    session.printSmallAccounts = s.range;
+    session.printShading = s.shading;
+    session.zeroHideLevel = s.zeroHideLevel();
+    session.printRowHeight = s.rowHeight;
+    session.printNameFontSize = s.nameFontSize;
+    session.printAmountFontSize = s.amountFontSize;
+}
+
+bool inPrintRange(const StatementLine& l, StatementKind kind, PrintRange range) {
+    // The brought-forward net assets stay on the net-assets statement in every range, so its
+    // closing total can be followed.
+    if (kind == StatementKind::NetAssets && l.flgG == 112)
+        return true;
+    switch (range) {
+    case PrintRange::Small:
+        return true;
+    case PrintRange::Middle:
+        return l.flgE != 1;
+    case PrintRange::Major:
+        break;
+    }
+    return l.flgA && *l.flgA > 1;
+}
+
+bool printedStatementLine(const StatementLine& l, StatementKind kind, const StatementPrintSettings& s) {
+    if (!inPrintRange(l, kind, static_cast<PrintRange>(s.range)))
+        return false;
+    if (s.zeroLines != 1 || !l.flgA)
+        return true;
+    // The compared pair: the current figure and the one it is compared with.
+    const auto a = layoutAAmounts(l, kind);
+    const bool allZero = isZero(a[0]) && isZero(a[1]);
+    return !(allZero && *l.flgA < s.zeroHideLevel());
+}
+
+bool shadedStatementLine(const StatementLine& l, int shading) {
+    if (!l.flgA || shading <= 0)
+        return false;
+    const int a = *l.flgA;
+    return (a == 3 && shading >= 1) || (a == 2 && shading >= 2) || (a == 1 && shading >= 3);
+}
+
+QString statementPrintTitle(StatementKind kind) {
+    switch (kind) {
+    case StatementKind::BalanceSheet:
+        return QStringLiteral("貸  借  対  照  表");
+    case StatementKind::NetAssets:
+        return QStringLiteral("正 味 財 産 増 減 計 算 書");
+    case StatementKind::Funds:
+        break;
+    }
+    return QStringLiteral("収　支　計　算　書");
+}
+
+QString statementPrintName(const StatementLine& l, StatementKind kind) {
+    // Two-level names ("事業費／給料手当支出") print their short form, as statements show them.
+    return kind == StatementKind::BalanceSheet ? l.name : statementDisplayName(l);
+}
+
+ReportHeader statementReportHeader(Session& session, const Statements& st, StatementKind kind) {
+    ReportHeader h = unitReportHeader(session, statementPrintTitle(kind));
+    const QDate start = st.fiscalYearStart.isValid() ? st.fiscalYearStart : session.fiscalYearStart;
+    const HeaderCaptions captions = headerCaptions(session, start, st.from, st.to, false);
+    h.subtitle = captions.fiscalYear.isEmpty() ? QStringLiteral("（単位　　円）")
+                                               : captions.fiscalYear + QStringLiteral("　　（単位　　円）");
+    if (kind == StatementKind::BalanceSheet) {
+        // A balance sheet is drawn up as at one date.
+        h.periodFrom.clear();
+        const QString end = formatCaptionDate(session, kCaptionPlain, st.to);
+        h.periodTo = end.isEmpty() ? QString() : end + QStringLiteral("現在");
+    }
+    if (!st.unitName.isEmpty())
+        h.unitName = st.unitName;
+    return h;
+}
+
+QString footnoteFile(const Session& session) {
+    return QDir(session.dataDir())
+        .filePath(QStringLiteral("cyuki") + session.currentUnitText.trimmed() + QStringLiteral(".txt"));
+}
+
+QStringList footnoteLines(const Session& session) {
+    if (session.dataPath.isEmpty())
+        return {};
+    QFile f(footnoteFile(session));
+    if (!f.exists() || !f.open(QIODevice::ReadOnly))
+        return {};
+    QString text = cp932::decode(f.readAll());
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QStringList lines = text.split(QChar(u'\n'));
+    while (!lines.isEmpty() && lines.back().trimmed().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+ReportDocument statementLayoutA(const Statements& st, StatementKind kind, const StatementPrintSettings& s,
+                                const ReportHeader& header, const QStringList& footnotes) {
+    ReportDocument doc;
+    doc.header = header;
+    doc.header.title = statementPrintTitle(kind);
+    doc.rowHeight = s.rowHeight;
+    doc.nameFontSize = s.nameFontSize;
+    doc.amountFontSize = s.amountFontSize;
+    doc.columns = layoutAColumns(kind);
+    doc.newPageOnGroup = kind == StatementKind::BalanceSheet && s.pageBreak == 0;
+    doc.footer = s.pageNumbers == 0 && s.firstPage == 1 ? QStringLiteral("- [PAGE#] -") : QString();
+    QString lastGroup;
+    for (const StatementLine& l : st.of(kind)) {
+        if (!printedStatementLine(l, kind, s))
+            continue;
+        ReportRow row;
+        row.cells << statementPrintName(l, kind);
+        for (const Money& m : layoutAAmounts(l, kind))
+            row.cells << m.format();
+        row.shaded = shadedStatementLine(l, s.shading);
+        row.bold = l.flgA && *l.flgA >= 3 && *l.flgA != 9;
+        if (l.flgA && *l.flgA == 9)
+            row.kind = ReportRow::Kind::GroupHeader;
+        if (kind == StatementKind::BalanceSheet)
+            row.group = lastGroup = QString::number(l.flgC);
+        doc.rows.push_back(std::move(row));
+    }
+    if (kind == StatementKind::BalanceSheet && !footnotes.isEmpty()) {
+        ReportRow head;
+        head.kind = ReportRow::Kind::GroupHeader;
+        head.cells << QStringLiteral("（注）");
+        head.group = lastGroup;
+        doc.rows.push_back(std::move(head));
+        for (const QString& text : footnotes) {
+            ReportRow row;
+            row.cells << text;
+            row.ruleAbove = false;
+            row.group = lastGroup;
+            doc.rows.push_back(std::move(row));
+        }
+    }
+    return doc;
+}
+
+QString statementPageNumber(const StatementPrintSettings& s, int page) {
+    if (s.pageNumbers != 0)
+        return {};
+    return QStringLiteral("- %1 -").arg(page + s.firstPage);
+}
+
+ReportDocument statementPage(const ReportDocument& doc, const StatementPrintSettings& s, int page) {
+    ReportDocument one = doc;
+    one.footer = statementPageNumber(s, page);
+    return one;
+}
+
+QImage renderStatementPage(const ReportDocument& doc, const StatementPrintSettings& s, int page, int dpi) {
+    return renderReportPage(statementPage(doc, s, page), page, dpi);
+}
+
+std::vector<ReportDocument> statementDocuments(Session& session, const Statements& st,
+                                               const StatementPrintSettings& s) {
+    std::vector<ReportDocument> docs;
+    for (int k = 0; k < kStatementCount; ++k) {
+        const auto kind = static_cast<StatementKind>(k);
+        docs.push_back(
+            statementLayoutA(st, kind, s, statementReportHeader(session, st, kind),
+                             kind == StatementKind::BalanceSheet ? footnoteLines(session) : QStringList()));
+    }
+    return docs;
+}
+
+int writeStatementsPdf(const std::vector<ReportDocument>& docs, const StatementPrintSettings& s,
+                       const QString& file) {
+    constexpr int kDpi = 600;
+    QPdfWriter writer(file);
+    writer.setCreator(QStringLiteral("新公益法人会計K9"));
+    writer.setResolution(kDpi);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
+                                     docs.empty() ? QPageLayout::Portrait : docs.front().orientation,
+                                     QMarginsF(0, 0, 0, 0)));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        throw K9Error(QStringLiteral("PDFファイルを書き込めません: %1").arg(file));
+    int written = 0;
+    for (const ReportDocument& doc : docs) {
+        const ReportPages pages = paginate(doc);
+        for (int page = 0; page < pages.count(); ++page) {
+            if (written > 0) {
+                writer.setPageOrientation(doc.orientation);
+                writer.newPage();
+            }
+            painter.save();
+            painter.scale(kDpi / 96.0, kDpi / 96.0);
+            paintReportPage(painter, statementPage(doc, s, page), pages, page);
+            painter.restore();
+            ++written;
+        }
+    }
+    if (!painter.end())
+        throw K9Error(QStringLiteral("PDFファイルを書き込めません: %1").arg(file));
+    return written;
+}
+
+CsvWriter statementsCsv(const Statements& st, const StatementPrintSettings& s) {
+    CsvWriter csv;
+    for (int k = 0; k < kStatementCount; ++k) {
+        const auto kind = static_cast<StatementKind>(k);
+        if (k > 0)
+            csv.addRow({});
+        csv.addHeader({statementCaption(kind)});
+        QStringList titles{QStringLiteral("code")};
+        for (const ReportColumn& c : layoutAColumns(kind))
+            titles << c.caption;
+        csv.addHeader(titles);
+        for (const StatementLine& l : st.of(kind)) {
+            if (!printedStatementLine(l, kind, s))
+                continue;
+            std::vector<CsvField> fields{{l.code, true}, {statementPrintName(l, kind), true}};
+            for (const Money& m : layoutAAmounts(l, kind))
+                fields.push_back({m.plain(), false});
+            csv.addRow(fields);
+        }
+    }
+    return csv;
+}
+
+bool writeStatements(Session& session, StatementFileFormat format, const QString& file, Prompter& prompter) {
+    const Statements st = loadStatements(session.www);
+    if (!confirmOverwrite(file, prompter))
+        return false;
+    const StatementPrintSettings s = session.hm.isOpen() && session.hm.tableExists(QStringLiteral("Regist"))
+                                         ? loadStatementPrintSettings(session.hm)
+                                         : StatementPrintSettings{};
+    if (format == StatementFileFormat::Csv) {
+        statementsCsv(st, s).save(file);
+        return true;
+    }
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        throw K9Error(QStringLiteral("PDF出力には画面なしのグラフィック環境が必要です。"));
+    writeStatementsPdf(statementDocuments(session, st, s), s, file);
+    return true;
+}
+
+} // namespace k9
