@@ -2,8 +2,11 @@
 // Editable grid model over one stored table; see gridmodel.h.
 #include "app/gridmodel.h"
 
+#include "app/registermessages.h"
 #include "store/database.h"
+#include "store/errors.h"
 #include "store/prompter.h"
+#include "store/session.h"
 
 namespace k9 {
 
@@ -162,6 +165,19 @@ bool TableGridModel::setData(const QModelIndex& index, const QVariant& value, in
     emit dataChanged(this->index(index.row(), 0), this->index(index.row(), columnCount() - 1),
                      {Qt::DisplayRole, Qt::EditRole});
     return true;
+}
+
+TableGridModel* openUnitTableModel(Session& session, Prompter& prompter, std::vector<GridColumn> columns,
+                                   const QString& filter, QObject* parent) {
+    auto* model = new TableGridModel(session.aaa, prompter, QStringLiteral("BUMON"), QStringLiteral("code"),
+                                     std::move(columns), filter, {}, parent);
+    model->setReadOnly(session.viewOnly == 1);
+    try {
+        model->reload();
+    } catch (const K9Error& e) {
+        prompter.error(msg::storeFailure(e.message()));
+    }
+    return model;
 }
 
 } // namespace k9

@@ -78,4 +78,11 @@ private:
     bool m_readOnly = false;
 };
 
+struct Session;
+
+// The register screens' grid over the unit table BUMON: read-only in view-only mode and
+// loaded at once; a load the store refuses is reported and leaves the grid empty.
+TableGridModel* openUnitTableModel(Session& session, Prompter& prompter, std::vector<GridColumn> columns,
+                                   const QString& filter, QObject* parent);
+
 } // namespace k9

@@ -12,41 +12,18 @@
 namespace k9 {
 namespace {
 
-// Column positions of a result, by name (-1 when absent).
-struct Columns {
-    explicit Columns(const Statement& st) {
-        for (int i = 0; i < st.columnCount(); ++i)
-            index.emplace(st.columnName(i), i);
-    }
-    int operator[](const QString& name) const {
-        auto it = index.find(name);
-        return it == index.end() ? -1 : it->second;
-    }
-    std::map<QString, int> index;
-};
-
-Money moneyAt(const Statement& st, int i) {
-    return i < 0 ? Money() : st.money(i);
-}
-int flagAt(const Statement& st, int i) {
-    return i < 0 || st.isNull(i) ? 0 : static_cast<int>(st.integer(i));
-}
-QString textAt(const Statement& st, int i) {
-    return i < 0 || st.isNull(i) ? QString() : st.text(i);
-}
-
 std::vector<TrialLine> readLines(Database& www, const QString& sql) {
     std::vector<TrialLine> out;
     Statement st = www.prepare(sql);
-    const Columns c(st);
-    const int code = c[QStringLiteral("code")], name = c[QStringLiteral("科目名")];
-    const int a = c[QStringLiteral("FlgA")], b = c[QStringLiteral("FlgB")], cc = c[QStringLiteral("FlgC")];
-    const int d = c[QStringLiteral("FlgD")], e = c[QStringLiteral("FlgE")], g = c[QStringLiteral("FlgG")];
-    const int h = c[QStringLiteral("FlgH")];
-    const int budget = c[QStringLiteral("予算")], before = c[QStringLiteral("前残高")];
-    const int debit = c[QStringLiteral("借方")], credit = c[QStringLiteral("貸方")];
-    const int closing = c[QStringLiteral("残高合計")], variance = c[QStringLiteral("差異")];
-    const int ratio = c[QStringLiteral("比")];
+    const auto c = [&st](const QString& name) { return st.columnIndex(name); };
+    const int code = c(QStringLiteral("code")), name = c(QStringLiteral("科目名"));
+    const int a = c(QStringLiteral("FlgA")), b = c(QStringLiteral("FlgB")), cc = c(QStringLiteral("FlgC"));
+    const int d = c(QStringLiteral("FlgD")), e = c(QStringLiteral("FlgE")), g = c(QStringLiteral("FlgG"));
+    const int h = c(QStringLiteral("FlgH"));
+    const int budget = c(QStringLiteral("予算")), before = c(QStringLiteral("前残高"));
+    const int debit = c(QStringLiteral("借方")), credit = c(QStringLiteral("貸方"));
+    const int closing = c(QStringLiteral("残高合計")), variance = c(QStringLiteral("差異"));
+    const int ratio = c(QStringLiteral("比"));
     while (st.step()) {
         TrialLine l;
         l.code = textAt(st, code).trimmed();
@@ -77,17 +54,17 @@ Money scalarMoney(Database& www, const QString& sql, const std::vector<QVariant>
     return Money::fromVariant(v).orZero();
 }
 
-SubAccountTotalLine readSubAccount(const Statement& st, const Columns& c) {
+SubAccountTotalLine readSubAccount(const Statement& st) {
     SubAccountTotalLine l;
-    l.accountCode = textAt(st, c[QStringLiteral("kamoku_CD")]).trimmed();
-    l.accountName = textAt(st, c[QStringLiteral("科目名")]);
-    l.subCode = textAt(st, c[QStringLiteral("hojo_CD")]).trimmed();
-    l.subName = textAt(st, c[QStringLiteral("補助科目名")]);
-    l.before = moneyAt(st, c[QStringLiteral("前残高")]);
-    l.debit = moneyAt(st, c[QStringLiteral("借方")]);
-    l.credit = moneyAt(st, c[QStringLiteral("貸方")]);
-    l.net = moneyAt(st, c[QStringLiteral("残高")]);
-    l.closing = moneyAt(st, c[QStringLiteral("残高合計")]);
+    l.accountCode = textAt(st, st.columnIndex(QStringLiteral("kamoku_CD"))).trimmed();
+    l.accountName = textAt(st, st.columnIndex(QStringLiteral("科目名")));
+    l.subCode = textAt(st, st.columnIndex(QStringLiteral("hojo_CD"))).trimmed();
+    l.subName = textAt(st, st.columnIndex(QStringLiteral("補助科目名")));
+    l.before = moneyAt(st, st.columnIndex(QStringLiteral("前残高")));
+    l.debit = moneyAt(st, st.columnIndex(QStringLiteral("借方")));
+    l.credit = moneyAt(st, st.columnIndex(QStringLiteral("貸方")));
+    l.net = moneyAt(st, st.columnIndex(QStringLiteral("残高")));
+    l.closing = moneyAt(st, st.columnIndex(QStringLiteral("残高合計")));
     return l;
 }
 
@@ -281,10 +258,9 @@ SubAccountTotals subAccountTotals(Database& www, const QString& accountCode) {
     Statement st = www.prepare(kSubAccountSelect + QStringLiteral("WHERE h.\"kamoku_CD\" BETWEEN ?1 AND ?2 "
                                                                   "ORDER BY h.\"kamoku_CD\", h.\"hojo_CD\""));
     st.bindText(1, from).bindText(2, to);
-    const Columns c(st);
     out.sum.before = out.sum.debit = out.sum.credit = out.sum.net = out.sum.closing = Money::zero();
     while (st.step()) {
-        SubAccountTotalLine l = readSubAccount(st, c);
+        SubAccountTotalLine l = readSubAccount(st);
         out.sum.before += l.before;
         out.sum.debit += l.debit;
         out.sum.credit += l.credit;

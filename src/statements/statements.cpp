@@ -10,48 +10,25 @@
 namespace k9 {
 namespace {
 
-// Column positions of a result by name; -1 when the table has no such column.
-struct Columns {
-    explicit Columns(const Statement& st) {
-        for (int i = 0; i < st.columnCount(); ++i)
-            index.emplace(st.columnName(i), i);
-    }
-    int operator[](const QString& name) const {
-        auto it = index.find(name);
-        return it == index.end() ? -1 : it->second;
-    }
-    std::map<QString, int> index;
-};
-
-Money moneyAt(const Statement& st, int i) {
-    return i < 0 ? Money() : st.money(i);
-}
-int flagAt(const Statement& st, int i) {
-    return i < 0 || st.isNull(i) ? 0 : static_cast<int>(st.integer(i));
-}
-QString textAt(const Statement& st, int i) {
-    return i < 0 || st.isNull(i) ? QString() : st.text(i);
-}
-
 std::vector<StatementLine> readLines(Database& www, const QString& sql) {
     std::vector<StatementLine> out;
     Statement st = www.prepare(sql);
-    const Columns c(st);
-    const int code = c[QStringLiteral("code")], name = c[QStringLiteral("科目名")];
-    const int a = c[QStringLiteral("FlgA")], b = c[QStringLiteral("FlgB")], cc = c[QStringLiteral("FlgC")];
-    const int e = c[QStringLiteral("FlgE")], g = c[QStringLiteral("FlgG")], h = c[QStringLiteral("FlgH")];
-    const int sNo = c[QStringLiteral("SNo")];
-    const int initial = c[QStringLiteral("当初予算")];
+    const auto c = [&st](const QString& name) { return st.columnIndex(name); };
+    const int code = c(QStringLiteral("code")), name = c(QStringLiteral("科目名"));
+    const int a = c(QStringLiteral("FlgA")), b = c(QStringLiteral("FlgB")), cc = c(QStringLiteral("FlgC"));
+    const int e = c(QStringLiteral("FlgE")), g = c(QStringLiteral("FlgG")), h = c(QStringLiteral("FlgH"));
+    const int sNo = c(QStringLiteral("SNo"));
+    const int initial = c(QStringLiteral("当初予算"));
     static const std::array<QString, 5> correctionNames = {
         QStringLiteral("補正額１"), QStringLiteral("補正額２"), QStringLiteral("補正額３"),
         QStringLiteral("補正額４"), QStringLiteral("補正額５")};
     std::array<int, 5> corrections{};
     for (std::size_t i = 0; i < corrections.size(); ++i)
-        corrections[i] = c[correctionNames[i]];
-    const int budget = c[QStringLiteral("予算")], opening = c[QStringLiteral("期首繰越")];
-    const int before = c[QStringLiteral("前残高")], closing = c[QStringLiteral("残高合計")];
-    const int variance = c[QStringLiteral("差異")], ratio = c[QStringLiteral("比")];
-    const int note = c[QStringLiteral("注記")];
+        corrections[i] = c(correctionNames[i]);
+    const int budget = c(QStringLiteral("予算")), opening = c(QStringLiteral("期首繰越"));
+    const int before = c(QStringLiteral("前残高")), closing = c(QStringLiteral("残高合計"));
+    const int variance = c(QStringLiteral("差異")), ratio = c(QStringLiteral("比"));
+    const int note = c(QStringLiteral("注記"));
     while (st.step()) {
         StatementLine l;
         l.code = textAt(st, code).trimmed();

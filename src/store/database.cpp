@@ -10,7 +10,8 @@
 namespace k9 {
 namespace {
 
-const QString kViewOnlyMessage = QStringLiteral("見るだけパスワードでログインしているため、データは変更できません。");
+const QString kViewOnlyMessage =
+    QStringLiteral("見るだけパスワードでログインしているため、データは変更できません。");
 
 int authorizer(void* user, int action, const char*, const char*, const char* dbName, const char*) {
     auto* db = static_cast<Database*>(user);
@@ -38,7 +39,9 @@ int authorizer(void* user, int action, const char*, const char*, const char* dbN
     }
 }
 
-QByteArray utf8(const QString& s) { return s.toUtf8(); }
+QByteArray utf8(const QString& s) {
+    return s.toUtf8();
+}
 
 } // namespace
 
@@ -49,7 +52,8 @@ QString quoteId(const QString& name) {
 }
 
 bool ColumnInfo::isNumeric() const {
-    static const QStringList numeric = {"INTEGER", "SMALLINT", "MONEY", "FLOAT", "BOOLEAN", "AUTOINC", "WORD"};
+    static const QStringList numeric = {"INTEGER", "SMALLINT", "MONEY", "FLOAT",
+                                        "BOOLEAN", "AUTOINC",  "WORD"};
     return numeric.contains(type);
 }
 
@@ -64,7 +68,9 @@ Statement::Statement(Database& db, const QString& sql) : m_db(&db) {
         db.fail(rc, sql);
 }
 
-Statement::Statement(Statement&& o) noexcept : m_db(o.m_db), m_stmt(o.m_stmt) { o.m_stmt = nullptr; }
+Statement::Statement(Statement&& o) noexcept : m_db(o.m_db), m_stmt(o.m_stmt) {
+    o.m_stmt = nullptr;
+}
 
 Statement& Statement::operator=(Statement&& o) noexcept {
     if (this != &o) {
@@ -142,7 +148,9 @@ Statement& Statement::bindNull(int index) {
     return *this;
 }
 
-Statement& Statement::bindMoney(int index, Money m) { return bind(index, m.toVariant()); }
+Statement& Statement::bindMoney(int index, Money m) {
+    return bind(index, m.toVariant());
+}
 
 bool Statement::step() {
     int rc = sqlite3_step(m_stmt);
@@ -165,9 +173,15 @@ void Statement::reset() {
     sqlite3_clear_bindings(m_stmt);
 }
 
-int Statement::columnCount() const { return sqlite3_column_count(m_stmt); }
-QString Statement::columnName(int i) const { return QString::fromUtf8(sqlite3_column_name(m_stmt, i)); }
-bool Statement::isNull(int i) const { return sqlite3_column_type(m_stmt, i) == SQLITE_NULL; }
+int Statement::columnCount() const {
+    return sqlite3_column_count(m_stmt);
+}
+QString Statement::columnName(int i) const {
+    return QString::fromUtf8(sqlite3_column_name(m_stmt, i));
+}
+bool Statement::isNull(int i) const {
+    return sqlite3_column_type(m_stmt, i) == SQLITE_NULL;
+}
 
 QString Statement::text(int i) const {
     const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, i));
@@ -176,8 +190,12 @@ QString Statement::text(int i) const {
     return QString::fromUtf8(p, sqlite3_column_bytes(m_stmt, i));
 }
 
-long long Statement::integer(int i) const { return sqlite3_column_int64(m_stmt, i); }
-double Statement::real(int i) const { return sqlite3_column_double(m_stmt, i); }
+long long Statement::integer(int i) const {
+    return sqlite3_column_int64(m_stmt, i);
+}
+double Statement::real(int i) const {
+    return sqlite3_column_double(m_stmt, i);
+}
 
 Money Statement::money(int i) const {
     switch (sqlite3_column_type(m_stmt, i)) {
@@ -222,9 +240,23 @@ int Statement::columnIndex(const QString& name) const {
     return -1;
 }
 
+Money moneyAt(const Statement& st, int i) {
+    return i < 0 ? Money() : st.money(i);
+}
+
+int flagAt(const Statement& st, int i) {
+    return i < 0 || st.isNull(i) ? 0 : static_cast<int>(st.integer(i));
+}
+
+QString textAt(const Statement& st, int i) {
+    return i < 0 || st.isNull(i) ? QString() : st.text(i);
+}
+
 // ---------------------------------------------------------------- Database
 
-Database::~Database() { close(); }
+Database::~Database() {
+    close();
+}
 
 void Database::open(const QString& file, Kind kind) {
     close();
@@ -255,9 +287,13 @@ void Database::close() {
     m_columns.clear();
 }
 
-QString Database::lastError() const { return m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString(); }
+QString Database::lastError() const {
+    return m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString();
+}
 
-bool Database::inTransaction() const { return m_db && sqlite3_get_autocommit(m_db) == 0; }
+bool Database::inTransaction() const {
+    return m_db && sqlite3_get_autocommit(m_db) == 0;
+}
 
 void Database::fail(int rc, const QString& context) const {
     if (rc == SQLITE_AUTH)
@@ -302,7 +338,8 @@ QVariant Database::scalar(const QString& sql, const std::vector<QVariant>& param
 }
 
 bool Database::tableExists(const QString& table) {
-    Statement st(*this, QStringLiteral("SELECT 1 FROM sqlite_master WHERE type='table' AND name=?1 COLLATE NOCASE"));
+    Statement st(*this,
+                 QStringLiteral("SELECT 1 FROM sqlite_master WHERE type='table' AND name=?1 COLLATE NOCASE"));
     st.bind(1, table);
     return st.step();
 }
@@ -371,7 +408,8 @@ QVariant Database::fitValue(const ColumnInfo& col, const QVariant& v) const {
                 d = QDate(parts[0].toInt(), parts[1].toInt(), parts[2].toInt());
         }
         if (!d.isValid())
-            throw ConversionError(QStringLiteral("「%1」は日付ではありません（%2）。").arg(v.toString(), col.name));
+            throw ConversionError(
+                QStringLiteral("「%1」は日付ではありません（%2）。").arg(v.toString(), col.name));
         return d.toString(Qt::ISODate);
     }
     if (col.type == QLatin1String("BOOLEAN")) {
@@ -383,7 +421,8 @@ QVariant Database::fitValue(const ColumnInfo& col, const QVariant& v) const {
                 return 1;
             if (s == "false" || s == "0" || s == "f")
                 return 0;
-            throw ConversionError(QStringLiteral("「%1」は論理値ではありません（%2）。").arg(v.toString(), col.name));
+            throw ConversionError(
+                QStringLiteral("「%1」は論理値ではありません（%2）。").arg(v.toString(), col.name));
         }
         return v.toBool() ? 1 : 0;
     }
@@ -448,7 +487,8 @@ void Database::insertRow(const QString& table, const std::vector<std::pair<QStri
         marks << QStringLiteral("?%1").arg(fitted.size() + 1);
         fitted.push_back(fitValue(*col, v));
     }
-    run(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(quoteId(table), names.join(','), marks.join(',')),
+    run(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+            .arg(quoteId(table), names.join(','), marks.join(',')),
         fitted);
 }
 
@@ -485,10 +525,16 @@ int Database::updateRows(const QString& table, const std::vector<std::pair<QStri
     return run(sql, params);
 }
 
-void Database::setWriteProtected(bool on) { m_writeProtected = on; }
+void Database::setWriteProtected(bool on) {
+    m_writeProtected = on;
+}
 
-Database::Exemption::Exemption(Database& db) : m_db(db), m_was(db.m_writeProtected) { db.m_writeProtected = false; }
-Database::Exemption::~Exemption() { m_db.m_writeProtected = m_was; }
+Database::Exemption::Exemption(Database& db) : m_db(db), m_was(db.m_writeProtected) {
+    db.m_writeProtected = false;
+}
+Database::Exemption::~Exemption() {
+    m_db.m_writeProtected = m_was;
+}
 
 // ---------------------------------------------------------------- Transaction
 

@@ -75,6 +75,12 @@ private:
     sqlite3_stmt* m_stmt = nullptr;
 };
 
+// Column i of the current row, where i may be -1 for a column the table lacks (as
+// columnIndex gives it): an absent or NULL column reads as a blank Money, 0 or an empty text.
+Money moneyAt(const Statement& st, int i);
+int flagAt(const Statement& st, int i);
+QString textAt(const Statement& st, int i);
+
 class Database {
 public:
     enum class Kind { Program, Data, Work, Other };

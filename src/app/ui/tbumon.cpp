@@ -53,14 +53,7 @@ TBumon::TBumon(Session& session, Prompter& prompter, QWidget* parent)
         m_prompter.error(msg::storeFailure(e.message()));
     }
 
-    m_model = new TableGridModel(m_session.aaa, m_prompter, QStringLiteral("BUMON"), QStringLiteral("code"),
-                                 unitRegisterColumns(), unitRegisterRowFilter(), {}, this);
-    m_model->setReadOnly(m_session.viewOnly == 1);
-    try {
-        m_model->reload();
-    } catch (const K9Error& e) {
-        m_prompter.error(msg::storeFailure(e.message()));
-    }
+    m_model = openUnitTableModel(m_session, m_prompter, unitRegisterColumns(), unitRegisterRowFilter(), this);
     m_grid = new RegisterGridView(this);
     m_grid->setObjectName(QStringLiteral("unitGrid"));
     m_grid->setModel(m_model);

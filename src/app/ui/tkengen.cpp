@@ -30,14 +30,7 @@ TKengen::TKengen(Session& session, Prompter& prompter, QWidget* parent)
     f.setBold(true);
     heading->setFont(f);
 
-    m_model = new TableGridModel(m_session.aaa, m_prompter, QStringLiteral("BUMON"), QStringLiteral("code"),
-                                 accessCodeColumns(), accessCodeRowFilter(), {}, this);
-    m_model->setReadOnly(m_session.viewOnly == 1);
-    try {
-        m_model->reload();
-    } catch (const K9Error& e) {
-        m_prompter.error(msg::storeFailure(e.message()));
-    }
+    m_model = openUnitTableModel(m_session, m_prompter, accessCodeColumns(), accessCodeRowFilter(), this);
     m_grid = new RegisterGridView(this);
     m_grid->setObjectName(QStringLiteral("accessGrid"));
     m_grid->setModel(m_model);
