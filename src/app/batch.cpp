@@ -40,18 +40,8 @@ struct Verb {
     std::function<int(const BatchContext&, const QStringList&)> run;
 };
 
-// Parses a verb's options; the arguments start with the verb itself.
 bool parseVerbOptions(QCommandLineParser& parser, const QStringList& args, const BatchContext& ctx) {
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    if (!parser.parse(args)) {
-        ctx.err << parser.errorText() << '\n';
-        return false;
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        ctx.err << QStringLiteral("余分な引数があります: ") << parser.positionalArguments().join(' ') << '\n';
-        return false;
-    }
-    return true;
+    return parseBatchArguments(parser, args, ctx.err);
 }
 
 int verbPrepare(const BatchContext& ctx, const QStringList& args) {
@@ -76,58 +66,6 @@ int verbInit(const BatchContext& ctx, const QStringList& args) {
     return kExitOk;
 }
 
-// The options --data PATH and, for the totals verbs, the unit, the period and the two
-// voucher options of the period dialog.
-struct TotalsOptions {
-    QCommandLineOption data{QStringLiteral("data"), QStringLiteral("data folder"), QStringLiteral("PATH")};
-    QCommandLineOption unit{QStringLiteral("unit"), QStringLiteral("accounting unit 1..19"),
-                            QStringLiteral("N")};
-    QCommandLineOption from{QStringLiteral("from"), QStringLiteral("first day"),
-                            QStringLiteral("YYYY-MM-DD")};
-    QCommandLineOption to{QStringLiteral("to"), QStringLiteral("last day"), QStringLiteral("YYYY-MM-DD")};
-    QCommandLineOption adjusting{QStringLiteral("adjusting"),
-                                 QStringLiteral("0 含める, 1 整理伝票を除く, 2 整理伝票のみ"),
-                                 QStringLiteral("0|1|2"), QStringLiteral("0")};
-    QCommandLineOption unsettled{QStringLiteral("unsettled"), QStringLiteral("0 含める, 1 未決済伝票は除く"),
-                                 QStringLiteral("0|1"), QStringLiteral("0")};
-    void addTo(QCommandLineParser& parser) const {
-        parser.addOptions({data, unit, from, to, adjusting, unsettled});
-    }
-};
-
-// Reads --data, --unit, --from, --to, --adjusting and --unsettled; a missing or malformed
-// value is reported on err and gives false.
-bool readTotalsOptions(const QCommandLineParser& parser, const TotalsOptions& o, const BatchContext& ctx,
-                       QString& dataPath, int& unit, PeriodChoice& choice) {
-    dataPath = parser.value(o.data).trimmed();
-    if (dataPath.isEmpty()) {
-        ctx.err << QStringLiteral("--data PATH を指定してください。") << '\n';
-        return false;
-    }
-    bool ok = false;
-    unit = parser.value(o.unit).toInt(&ok);
-    if (!parser.isSet(o.unit) || !ok) {
-        ctx.err << QStringLiteral("--unit N（会計番号）を指定してください。") << '\n';
-        return false;
-    }
-    choice.from = QDate::fromString(parser.value(o.from), Qt::ISODate);
-    choice.to = QDate::fromString(parser.value(o.to), Qt::ISODate);
-    if (!choice.from.isValid() || !choice.to.isValid()) {
-        ctx.err << QStringLiteral("--from と --to を YYYY-MM-DD の日付で指定してください。") << '\n';
-        return false;
-    }
-    bool okA = false;
-    bool okU = false;
-    choice.adjustingMode = parser.value(o.adjusting).toInt(&okA);
-    choice.unsettledMode = parser.value(o.unsettled).toInt(&okU);
-    if (!okA || !okU || choice.adjustingMode < 0 || choice.adjustingMode > 2 || choice.unsettledMode < 0 ||
-        choice.unsettledMode > 1) {
-        ctx.err << QStringLiteral("--adjusting は 0、1、2、--unsettled は 0、1 で指定してください。") << '\n';
-        return false;
-    }
-    return true;
-}
-
 int verbImportVouchers(const BatchContext& ctx, const QStringList& args) {
     QCommandLineParser parser;
     QCommandLineOption data(QStringLiteral("data"), QStringLiteral("data folder"), QStringLiteral("PATH"));
@@ -149,25 +87,24 @@ int verbImportVouchers(const BatchContext& ctx, const QStringList& args) {
 
 int verbTotals(const BatchContext& ctx, const QStringList& args) {
     QCommandLineParser parser;
-    TotalsOptions options;
+    const TotalsVerbOptions options;
     options.addTo(parser);
     QCommandLineOption out(QStringLiteral("out"), QStringLiteral("output folder"), QStringLiteral("DIR"));
     parser.addOption(out);
     if (!parseVerbOptions(parser, args, ctx))
         return kExitUsage;
-    QString dataPath;
-    int unit = 0;
-    PeriodChoice choice;
-    if (!readTotalsOptions(parser, options, ctx, dataPath, unit, choice))
+    const std::optional<TotalsRequest> request = options.read(parser, ctx.err);
+    if (!request)
         return kExitUsage;
     if (parser.value(out).trimmed().isEmpty()) {
         ctx.err << QStringLiteral("--out DIR を指定してください。") << '\n';
         return kExitUsage;
     }
     Session session;
-    openBatchSession(session, ctx.appDir, dataPath, ctx.today);
-    selectBatchUnit(session, unit);
-    runTotalsToCsv(session, choice, QDir(ctx.appDir).absoluteFilePath(parser.value(out)), ctx.prompter);
+    openBatchSession(session, ctx.appDir, request->dataPath, ctx.today);
+    selectBatchUnit(session, request->unit);
+    runTotalsToCsv(session, request->period, QDir(ctx.appDir).absoluteFilePath(parser.value(out)),
+                   ctx.prompter);
     return kExitOk;
 }
 
@@ -186,34 +123,23 @@ int verbDemo(const BatchContext& ctx, const QStringList& args) {
 int runReportVerb(const BatchContext& ctx, const QStringList& args,
                   const std::function<bool(Session&, bool pdf, const QString& file)>& write) {
     QCommandLineParser parser;
-    TotalsOptions options;
+    const TotalsVerbOptions options;
+    const ReportFileOptions fileOptions;
     options.addTo(parser);
-    QCommandLineOption format(QStringLiteral("format"), QStringLiteral("csv or pdf"),
-                              QStringLiteral("csv|pdf"));
-    QCommandLineOption out(QStringLiteral("out"), QStringLiteral("output file"), QStringLiteral("FILE"));
-    parser.addOptions({format, out});
+    fileOptions.addTo(parser);
     if (!parseVerbOptions(parser, args, ctx))
         return kExitUsage;
-    QString dataPath;
-    int unit = 0;
-    PeriodChoice choice;
-    if (!readTotalsOptions(parser, options, ctx, dataPath, unit, choice))
+    const std::optional<TotalsRequest> request = options.read(parser, ctx.err);
+    if (!request)
         return kExitUsage;
-    const QString kind = parser.value(format).trimmed().toLower();
-    if (kind != QLatin1String("csv") && kind != QLatin1String("pdf")) {
-        ctx.err << QStringLiteral("--format は csv か pdf で指定してください。") << '\n';
+    const std::optional<ReportFile> out = fileOptions.read(parser, ctx.err);
+    if (!out)
         return kExitUsage;
-    }
-    if (parser.value(out).trimmed().isEmpty()) {
-        ctx.err << QStringLiteral("--out FILE を指定してください。") << '\n';
-        return kExitUsage;
-    }
     Session session;
-    openBatchSession(session, ctx.appDir, dataPath, ctx.today);
-    selectBatchUnit(session, unit);
-    runTotals(session, choice);
-    const bool written =
-        write(session, kind == QLatin1String("pdf"), QDir(ctx.appDir).absoluteFilePath(parser.value(out)));
+    openBatchSession(session, ctx.appDir, request->dataPath, ctx.today);
+    selectBatchUnit(session, request->unit);
+    runTotals(session, request->period);
+    const bool written = write(session, out->pdf, QDir(ctx.appDir).absoluteFilePath(out->file));
     return written ? kExitOk : kExitFailed;
 }
 

@@ -11,6 +11,7 @@
 #include "store/schema.h"
 #include "store/session.h"
 
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 
@@ -76,6 +77,75 @@ void runTotalsToCsv(Session& session, const PeriodChoice& choice, const QString&
         if (!exportTableCsv(session.www, table, file, prompter))
             throw K9Error(QStringLiteral("「%1」の書き出しを中止しました。").arg(file));
     }
+}
+
+bool parseBatchArguments(QCommandLineParser& parser, const QStringList& args, QTextStream& err) {
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    if (!parser.parse(args)) {
+        err << parser.errorText() << '\n';
+        return false;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        err << QStringLiteral("余分な引数があります: ") << parser.positionalArguments().join(' ') << '\n';
+        return false;
+    }
+    return true;
+}
+
+void TotalsVerbOptions::addTo(QCommandLineParser& parser) const {
+    parser.addOptions({data, unit, from, to, adjusting, unsettled});
+}
+
+std::optional<TotalsRequest> TotalsVerbOptions::read(const QCommandLineParser& parser,
+                                                     QTextStream& err) const {
+    TotalsRequest r;
+    r.dataPath = parser.value(data).trimmed();
+    if (r.dataPath.isEmpty()) {
+        err << QStringLiteral("--data PATH を指定してください。") << '\n';
+        return std::nullopt;
+    }
+    bool ok = false;
+    r.unit = parser.value(unit).toInt(&ok);
+    if (!parser.isSet(unit) || !ok) {
+        err << QStringLiteral("--unit N（会計番号）を指定してください。") << '\n';
+        return std::nullopt;
+    }
+    r.period.from = QDate::fromString(parser.value(from), Qt::ISODate);
+    r.period.to = QDate::fromString(parser.value(to), Qt::ISODate);
+    if (!r.period.from.isValid() || !r.period.to.isValid()) {
+        err << QStringLiteral("--from と --to を YYYY-MM-DD の日付で指定してください。") << '\n';
+        return std::nullopt;
+    }
+    bool okA = false;
+    bool okU = false;
+    r.period.adjustingMode = parser.value(adjusting).toInt(&okA);
+    r.period.unsettledMode = parser.value(unsettled).toInt(&okU);
+    if (!okA || !okU || r.period.adjustingMode < 0 || r.period.adjustingMode > 2 ||
+        r.period.unsettledMode < 0 || r.period.unsettledMode > 1) {
+        err << QStringLiteral("--adjusting は 0、1、2、--unsettled は 0、1 で指定してください。") << '\n';
+        return std::nullopt;
+    }
+    return r;
+}
+
+void ReportFileOptions::addTo(QCommandLineParser& parser) const {
+    parser.addOptions({format, out});
+}
+
+std::optional<ReportFile> ReportFileOptions::read(const QCommandLineParser& parser, QTextStream& err) const {
+    const QString kind = parser.value(format).trimmed().toLower();
+    if (kind != QLatin1String("csv") && kind != QLatin1String("pdf")) {
+        err << QStringLiteral("--format は csv か pdf で指定してください。") << '\n';
+        return std::nullopt;
+    }
+    ReportFile r;
+    r.pdf = kind == QLatin1String("pdf");
+    r.file = parser.value(out).trimmed();
+    if (r.file.isEmpty()) {
+        err << QStringLiteral("--out FILE を指定してください。") << '\n';
+        return std::nullopt;
+    }
+    return r;
 }
 
 } // namespace k9

@@ -319,15 +319,16 @@ std::vector<NumberedVoucher> numbered(const std::vector<DemoVoucher>& vouchers) 
     return out;
 }
 
-// The year's activity per unit and account (expenses as debits, revenue as credits), with
-// the common lines at each unit's share: the base of the demo's budgets.
-std::map<std::pair<int, QString>, long long> activityPerUnit(const std::vector<DemoVoucher>& vouchers) {
-    std::map<std::pair<int, QString>, long long> sums;
-    auto add = [&](int unit, const QString& code, long long amount) {
-        if (code.startsWith(QLatin1Char('4')) || code.startsWith(QLatin1Char('5')) ||
-            code.startsWith(QLatin1Char('6')) || code.startsWith(QLatin1Char('7')))
-            sums[{unit, code}] += amount;
-    };
+// The year's debits and credits per unit and account, with the common lines at each unit's share: the base of
+// the demo's budgets (activity accounts, and the fund-statement lines of the activity and balance-sheet
+// accounts with the same code).
+struct Activity {
+    long long debit = 0;
+    long long credit = 0;
+};
+
+std::map<std::pair<int, QString>, Activity> activityPerUnit(const std::vector<DemoVoucher>& vouchers) {
+    std::map<std::pair<int, QString>, Activity> sums;
     for (const auto& v : vouchers)
         for (const auto& l : v.lines)
             for (int unit = 1; unit <= kUnits; ++unit) {
@@ -335,17 +336,19 @@ std::map<std::pair<int, QString>, long long> activityPerUnit(const std::vector<D
                     continue;
                 const int share = v.unit == 0 ? kAdminShares[unit] : 100;
                 if (!l.lcode.isEmpty())
-                    add(unit, l.lcode, l.lamount * share / 100);
+                    sums[{unit, l.lcode}].debit += l.lamount * share / 100;
                 if (!l.rcode.isEmpty())
-                    add(unit, l.rcode, l.ramount * share / 100);
+                    sums[{unit, l.rcode}].credit += l.ramount * share / 100;
             }
     return sums;
 }
 
-// Budget of a line: the expected year rounded up to ten thousand yen, with a little room.
+// Budget of a line: the expected year rounded up to ten thousand yen, with a little room,
+// keeping the sign.
 long long budgetFor(long long actual) {
-    const long long withRoom = actual + actual / 20;
-    return (withRoom + 9999) / 10000 * 10000;
+    const long long size = actual < 0 ? -actual : actual;
+    const long long rounded = (size + size / 20 + 9999) / 10000 * 10000;
+    return actual < 0 ? -rounded : rounded;
 }
 
 struct Opening {
@@ -412,7 +415,14 @@ void storeCorporation(Session& session, const QDate& start) {
                             {QStringLiteral("会計期首"), start},
                             {QStringLiteral("自期日"), start},
                             {QStringLiteral("至期日"), start.addYears(1).addDays(-1)},
-                            {QStringLiteral("PM1"), 1}},
+                            {QStringLiteral("PM1"), 1},
+                            // Statements filed by a public-interest corporation carry era
+                            // dates and the officers' seal boxes.
+                            {QStringLiteral("PM2"), 0},
+                            {QStringLiteral("職印１"), QStringLiteral("理事長")},
+                            {QStringLiteral("職印２"), QStringLiteral("常務理事")},
+                            {QStringLiteral("職印３"), QStringLiteral("事務局長")},
+                            {QStringLiteral("職印４"), QStringLiteral("担当者")}},
                            QString());
     for (int u = 0; u <= kUnits; ++u)
         session.aaa.updateRows(
@@ -444,18 +454,64 @@ void storeUnitFigures(Session& session, const std::vector<DemoVoucher>& vouchers
                            {o.unit, o.code, o.sub});
     }
 
-    // Budgets of the activity accounts and of the fund-statement lines with the same code.
-    Statement account = aaa.prepare(QStringLiteral("UPDATE \"Mkamoku\" SET \"当初予算\"=?1, \"予算\"=?1 "
-                                                   "WHERE \"B_ID\"=?2 AND \"code\"=?3 AND \"FlgB\"=2"));
-    Statement fundLine =
-        aaa.prepare(QStringLiteral("UPDATE \"Mkamoku2\" SET \"当初予算\"=?1, \"予算\"=?1 WHERE "
-                                   "\"B_ID\"=?2 AND \"code\"=?3 AND \"FlgB\"=2 AND \"FlgA\"=0"));
-    for (const auto& [key, actual] : activityPerUnit(vouchers)) {
-        const long long budget = budgetFor(actual);
-        for (Statement* st : {&account, &fundLine}) {
-            st->bindInt(1, budget).bindInt(2, key.first).bindText(3, key.second);
-            st->run();
+    // Budgets of the activity accounts, which the net-assets statement shows as the previous
+    // year's figures, signed by the account's nature; a payment line of the fund statement
+    // gets the debits of the account with its code, a receipt line the credits.
+    Statement account = aaa.prepare(QStringLiteral(
+        "UPDATE \"Mkamoku\" SET \"当初予算\"=?1, \"予算\"=?1 WHERE \"B_ID\"=?2 AND \"code\"=?3 AND "
+        "\"FlgB\"=2 AND ifnull(\"FlgC\",0)=?4"));
+    Statement fundLine = aaa.prepare(QStringLiteral(
+        "UPDATE \"Mkamoku2\" SET \"当初予算\"=?1, \"予算\"=?1 WHERE \"B_ID\"=?2 AND \"code\"=?3 AND "
+        "\"FlgB\"=2 AND \"FlgA\"=0 AND ifnull(\"FlgC\",0)=?4"));
+    for (const auto& [key, a] : activityPerUnit(vouchers)) {
+        const auto [unit, code] = key;
+        const std::pair<Statement*, std::array<long long, 2>> budgets[] = {
+            {&account, {budgetFor(a.debit - a.credit), budgetFor(a.credit - a.debit)}},
+            {&fundLine, {budgetFor(a.debit), budgetFor(a.credit)}},
+        };
+        for (const auto& [st, byNature] : budgets)
+            for (int nature = 0; nature < 2; ++nature) {
+                st->bindInt(1, byNature[static_cast<std::size_t>(nature)]).bindInt(2, unit).bindText(3, code);
+                st->bindInt(4, nature);
+                st->run();
+            }
+    }
+    tx.commit();
+}
+
+// The budget of the carried-forward fund balance, and the previous year's opening net assets
+// (the 予算 of the brought-forward lines, FlgG 112 and 132), chosen so that the previous year's closing net
+// assets on the net-assets statement equal this year's opening: this year's opening (the engine's figure on
+// the line) less the previous year's change (the engine's 予算 on FlgG 114 and 134).
+void storePreviousYearOpenings(Session& session, const QDate& start) {
+    struct Link {
+        int opening;
+        int change;
+    };
+    static const Link links[] = {{112, 114}, {132, 134}};
+    Transaction tx(session.aaa);
+    for (int unit = 1; unit <= kUnits; ++unit) {
+        selectBatchUnit(session, unit);
+        runTotals(session, {start, start.addYears(1).addDays(-1), 0, 0});
+        for (const Link& link : links) {
+            Statement st = session.www.prepare(QStringLiteral(
+                "SELECT o.\"code\", o.\"残高合計\", c.\"予算\" FROM \"kamoku\" o, \"kamoku\" c "
+                "WHERE o.\"FlgG\"=?1 AND o.\"FlgB\"=2 AND c.\"FlgG\"=?2 AND c.\"FlgB\"=2"));
+            st.bindInt(1, link.opening).bindInt(2, link.change);
+            if (!st.step())
+                continue;
+            const Money opening = moneyAt(st, 1).orZero();
+            const Money change = moneyAt(st, 2).orZero();
+            session.aaa.updateRows(
+                QStringLiteral("Mkamoku"),
+                {{QStringLiteral("予算"), Money::fromRaw(opening.raw() - change.raw()).toVariant()}},
+                QStringLiteral("\"B_ID\"=?1 AND \"code\"=?2"), {unit, textAt(st, 0)});
         }
+        // The budget of the carried-forward fund balance is the balance the year opened with.
+        const QVariant fundOpening = session.www.scalar(
+            QStringLiteral("SELECT \"残高合計\" FROM \"kamoku2\" WHERE \"code\"='#1020' AND \"FlgC\"=1"));
+        session.aaa.updateRows(QStringLiteral("Mkamoku2"), {{QStringLiteral("予算"), fundOpening}},
+                               QStringLiteral("\"B_ID\"=?1 AND \"code\"='#1020' AND \"FlgC\"=1"), {unit});
     }
     tx.commit();
 }
@@ -504,6 +560,8 @@ DemoSummary buildDemo(const QString& appDir, const QDate& today) {
     const std::vector<DemoVoucher> vouchers = demoVouchers(start);
     storeUnitFigures(session, vouchers);
     const JournalImportResult imported = importJournalCsv(session.aaa, demoJournalCsv(start));
+
+    storePreviousYearOpenings(session, start);
 
     // The work folder shows unit 1 over the whole year, as after the first trial balance.
     selectBatchUnit(session, 1);

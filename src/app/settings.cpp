@@ -5,6 +5,7 @@
 #include "app/registermessages.h"
 #include "app/unitselection.h"
 #include "store/database.h"
+#include "store/registrows.h"
 #include "store/session.h"
 #include "store/taxsettings.h"
 
@@ -15,7 +16,6 @@ namespace {
 
 const QString kHead = QStringLiteral("Head");
 const QString kHeadM = QStringLiteral("HeadM");
-const QString kRegist = QStringLiteral("Regist");
 
 using Values = std::vector<std::pair<QString, QVariant>>;
 
@@ -111,9 +111,8 @@ CorporationSettings loadSettings(Session& session) {
             s.viewOnlyPassword = passwordText(st, 2);
         }
     }
-    QVariant p1 = session.hm.scalar(QStringLiteral("SELECT \"P1\" FROM \"Regist\" WHERE \"ID\" = ?1"),
-                                    {kCashEntryRegistId});
-    s.cashEntryButton = p1.isValid() && !p1.isNull() ? p1.toInt() : 0;
+    const auto row = readRegistRow(session.hm, kCashEntryRegistId, {QStringLiteral("P1")});
+    s.cashEntryButton = row && !row->front().isNull() ? row->front().toInt() : 0;
     return s;
 }
 
@@ -145,10 +144,7 @@ void saveSettings(Session& session, const CorporationSettings& s) {
                   {{QStringLiteral("法人名"), s.corporationName},
                    {QStringLiteral("PM5"), *passwordValue(s.userPassword, 4)},
                    {QStringLiteral("PM4"), *passwordValue(s.viewOnlyPassword, 5)}});
-    if (session.hm.updateRows(kRegist, {{QStringLiteral("P1"), s.cashEntryButton}},
-                              QStringLiteral("\"ID\" = ?1"), {kCashEntryRegistId}) == 0)
-        session.hm.insertRow(
-            kRegist, {{QStringLiteral("ID"), kCashEntryRegistId}, {QStringLiteral("P1"), s.cashEntryButton}});
+    writeRegistRow(session.hm, kCashEntryRegistId, {{QStringLiteral("P1"), s.cashEntryButton}});
 
     Values address{{QStringLiteral("会計期首"), start}};
     {

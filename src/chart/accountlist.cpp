@@ -5,6 +5,7 @@
 #include "chart/postable.h"
 #include "chart/storedvalues.h"
 #include "store/database.h"
+#include "store/registrows.h"
 
 namespace k9 {
 
@@ -43,22 +44,16 @@ bool isShown(AccountDisplay display, const AccountLine& line) {
 }
 
 std::optional<AccountDisplay> readAccountDisplay(Database& hm) {
-    auto st = hm.prepare(QStringLiteral("SELECT P1 FROM Regist WHERE ID = ?1"));
-    st.bindInt(1, kAccountPickerRegistId);
-    if (!st.step())
+    const auto row = readRegistRow(hm, kAccountPickerRegistId, {QStringLiteral("P1")});
+    if (!row)
         return std::nullopt;
-    return !st.isNull(0) && st.integer(0) == 1 ? AccountDisplay::MarkedOnly : AccountDisplay::All;
+    return registInt(row->front(), 0, 1, 0) == 1 ? AccountDisplay::MarkedOnly : AccountDisplay::All;
 }
 
 bool storeAccountDisplay(Database& hm, AccountDisplay display) {
     if (hm.writeProtected())
         return false;
-    Transaction tx(hm);
-    if (!hm.scalar(QStringLiteral("SELECT 1 FROM Regist WHERE ID = ?1"), {kAccountPickerRegistId}).isValid())
-        hm.insertRow(QStringLiteral("Regist"), {{QStringLiteral("ID"), kAccountPickerRegistId}});
-    hm.updateRows(QStringLiteral("Regist"), {{QStringLiteral("P1"), static_cast<int>(display)}},
-                  QStringLiteral("ID = ?1"), {kAccountPickerRegistId});
-    tx.commit();
+    writeRegistRow(hm, kAccountPickerRegistId, {{QStringLiteral("P1"), static_cast<int>(display)}});
     return true;
 }
 

@@ -7,7 +7,7 @@
 //      --format csv|pdf --out FILE
 #pragma once
 
-#include "engine/runtotals.h"
+#include "app/batchtotals.h"
 
 #include <QDate>
 #include <QString>
@@ -22,13 +22,10 @@ class Prompter;
 
 // The verb's parsed options.
 struct LedgerVerbOptions {
-    QString dataPath;
-    int unit = 0;
+    TotalsRequest totals;
     QString account;
-    QString sub; // empty: the account ledger
-    PeriodChoice period;
-    QString format; // "csv" or "pdf" (the printout of the ledger)
-    QString outFile;
+    QString sub;    // empty: the account ledger
+    ReportFile out; // CSV of the grid, or the printout of the ledger as PDF
 };
 
 // The usage lines of the verb, as the batch usage lists them.
@@ -40,10 +37,10 @@ std::optional<LedgerVerbOptions> parseLedgerVerb(const QStringList& args, QTextS
 
 // Runs the totals of the unit for the period, builds the ledger and writes it to the file
 // (relative to appDir when not absolute). Returns 0 when written, 1 when the user declined
-// to replace the file, 2 for an unsupported format. Raises K9Error (PeriodError,
+// to replace the file. Raises K9Error (PeriodError,
 // StoreError, …) with the reason when the data folder, the unit, the account or the
 // sub-account is refused or the file cannot be written.
-int runLedger(const QString& appDir, const LedgerVerbOptions& options, Prompter& prompter, QTextStream& err,
+int runLedger(const QString& appDir, const LedgerVerbOptions& options, Prompter& prompter,
               const QDate& today);
 
 // Parses and runs: the whole verb for the batch table.

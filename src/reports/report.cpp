@@ -152,6 +152,16 @@ ReportPages paginate(const ReportDocument& doc) {
     return out;
 }
 
+ReportDocument lookedDocument(const ReportHeader& header, const QString& title, const PrintLook& look) {
+    ReportDocument doc;
+    doc.header = header;
+    doc.header.title = title;
+    doc.rowHeight = look.rowHeight;
+    doc.nameFontSize = look.nameFontSize;
+    doc.amountFontSize = look.amountFontSize;
+    return doc;
+}
+
 QString pageFooterText(const QString& pattern, int page, int totalPages) {
     QString text = pattern;
     text.replace(QStringLiteral("[PAGE#]"), QString::number(page));
@@ -187,6 +197,7 @@ void paintReportPage(QPainter& p, const ReportDocument& doc, const ReportPages& 
     const std::vector<int>& rows =
         page >= 0 && page < pages.count() ? pages.pages[static_cast<std::size_t>(page)] : std::vector<int>{};
     double y = g.bodyTop();
+    std::vector<std::pair<double, double>> spanned; // rows printed across the column rules
     const QFont nameFont = reportFont(ReportFace::Mincho, doc.nameFontSize, false);
     const QFont nameBold = reportFont(ReportFace::Mincho, doc.nameFontSize, true);
     const QFont amountFont = reportFont(ReportFace::Mincho, doc.amountFontSize, false);
@@ -195,7 +206,9 @@ void paintReportPage(QPainter& p, const ReportDocument& doc, const ReportPages& 
         const int index = rows[k];
         const ReportRow& row = doc.rows[static_cast<std::size_t>(index)];
         const QRectF band(g.margin, y, right - g.margin, doc.rowHeight);
-        if (row.shaded)
+        if (row.fill.isValid())
+            p.fillRect(band, row.fill);
+        else if (row.shaded)
             p.fillRect(band, reportShading());
         const bool groupBreak = index > 0 && row.group != doc.rows[static_cast<std::size_t>(index - 1)].group;
         if (k > 0 && (row.ruleAbove || groupBreak || row.kind == ReportRow::Kind::Total)) {
@@ -204,6 +217,14 @@ void paintReportPage(QPainter& p, const ReportDocument& doc, const ReportPages& 
         }
         p.setPen(Qt::black);
         const bool strong = row.bold || row.kind == ReportRow::Kind::Total;
+        if (row.spansRow) {
+            spanned.emplace_back(y, y + doc.rowHeight);
+            p.setFont(strong ? nameBold : nameFont);
+            p.drawText(QRectF(g.margin + 3, y, right - g.margin - 6, doc.rowHeight),
+                       Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, row.cells.value(0));
+            y += doc.rowHeight;
+            continue;
+        }
         for (std::size_t c = 0; c < doc.columns.size(); ++c) {
             const QString text = c < static_cast<std::size_t>(row.cells.size())
                                      ? row.cells[static_cast<qsizetype>(c)]
@@ -228,13 +249,20 @@ void paintReportPage(QPainter& p, const ReportDocument& doc, const ReportPages& 
     p.setPen(thin);
     p.drawRect(QRectF(g.margin, headTop, right - g.margin, y - headTop));
     p.drawLine(QPointF(g.margin, g.bodyTop()), QPointF(right, g.bodyTop()));
-    for (std::size_t c = 1; c + 1 < xs.size(); ++c)
-        p.drawLine(QPointF(xs[c], headTop), QPointF(xs[c], y));
+    // The column rules run from the header down, broken where a row spans them.
+    double from = headTop;
+    spanned.emplace_back(y, y);
+    for (const auto& [top, bottom] : spanned) {
+        if (top > from)
+            for (std::size_t c = 1; c + 1 < xs.size(); ++c)
+                p.drawLine(QPointF(xs[c], from), QPointF(xs[c], top));
+        from = bottom;
+    }
 
     // Footer.
     p.setFont(reportFont(ReportFace::Mincho, 9, false));
     p.drawText(QRectF(g.margin, g.pageHeight - g.margin - g.footerHeight, g.printableWidth(), g.footerHeight),
-               Qt::AlignCenter, pageFooterText(doc.footer, page + 1, pages.count()));
+               Qt::AlignCenter, pageFooterText(doc.footer, page + doc.firstPageNumber, pages.count()));
     p.restore();
 }
 

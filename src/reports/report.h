@@ -7,6 +7,7 @@
 // printer, PDF files and PNG images alike. Sizes are report pixels (1/96 inch).
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QPageLayout>
 #include <QString>
@@ -47,8 +48,10 @@ struct ReportRow {
     Kind kind = Kind::Detail;
     QStringList cells;   // one text per column; missing cells print empty
     bool shaded = false; // printed on reportShading()
+    QColor fill;         // a row's own background; when valid it is used instead of the shading
     bool bold = false;
     bool ruleAbove = true; // the separator between this row and the one above
+    bool spansRow = false; // the first cell prints across the whole row, without column rules
     QString group;         // a change of group between two rows is a group break
 };
 
@@ -74,7 +77,26 @@ struct ReportDocument {
     bool newPageOnGroup = false; // every group after the first starts a new page
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
     QString footer = QStringLiteral("[PAGE#] / [TOTALPAGES#]");
+    int firstPageNumber = 1; // the number "[PAGE#]" gives on the first page
 };
+
+// The print choices every statement-like printout shares (the session's PrintZeroLines,
+// ZeroHideLevel, PrintShading, PrintRowHeight and the two font sizes), as the print
+// dialogs keep them: for the two zero choices 0 is "印刷する" and 1 "印刷しない".
+struct PrintLook {
+    int zeroLines = 1;      // "０円の科目": 1 leaves all-zero lines out
+    int majorZero = 1;      // "大科目の0円": 0 keeps all-zero 大科目 (FlgA 3) lines
+    int shading = 0;        // "網掛け": 0 none, 1 FlgA 3, 2 FlgA 2–3, 3 FlgA 1–3
+    int rowHeight = 16;     // "行間隔"
+    int nameFontSize = 9;   // "科目名のフォントサイズ"
+    int amountFontSize = 9; // "金額のフォントサイズ"
+    // ZeroHideLevel: all-zero lines whose FlgA is below it are left out.
+    int zeroHideLevel() const { return majorZero == 0 ? 3 : 4; }
+    bool operator==(const PrintLook&) const = default;
+};
+
+// An empty document with the header, its title, and the row height and fonts of `look`.
+ReportDocument lookedDocument(const ReportHeader& header, const QString& title, const PrintLook& look);
 
 // The rows of each page, as indexes into ReportDocument::rows. A document without rows has
 // one empty page.

@@ -12,43 +12,6 @@
 namespace k9 {
 namespace {
 
-std::vector<TrialLine> readLines(Database& www, const QString& sql) {
-    std::vector<TrialLine> out;
-    Statement st = www.prepare(sql);
-    const auto c = [&st](const QString& name) { return st.columnIndex(name); };
-    const int code = c(QStringLiteral("code")), name = c(QStringLiteral("科目名"));
-    const int a = c(QStringLiteral("FlgA")), b = c(QStringLiteral("FlgB")), cc = c(QStringLiteral("FlgC"));
-    const int d = c(QStringLiteral("FlgD")), e = c(QStringLiteral("FlgE")), g = c(QStringLiteral("FlgG"));
-    const int h = c(QStringLiteral("FlgH"));
-    const int budget = c(QStringLiteral("予算")), before = c(QStringLiteral("前残高"));
-    const int debit = c(QStringLiteral("借方")), credit = c(QStringLiteral("貸方"));
-    const int closing = c(QStringLiteral("残高合計")), variance = c(QStringLiteral("差異"));
-    const int ratio = c(QStringLiteral("比"));
-    while (st.step()) {
-        TrialLine l;
-        l.code = textAt(st, code).trimmed();
-        l.name = textAt(st, name);
-        if (a >= 0 && !st.isNull(a))
-            l.flgA = static_cast<int>(st.integer(a));
-        l.flgB = flagAt(st, b);
-        l.flgC = flagAt(st, cc);
-        l.flgD = flagAt(st, d);
-        l.flgE = flagAt(st, e);
-        l.flgG = flagAt(st, g);
-        l.flgH = flagAt(st, h);
-        l.budget = moneyAt(st, budget);
-        l.before = moneyAt(st, before);
-        l.debit = moneyAt(st, debit);
-        l.credit = moneyAt(st, credit);
-        l.closing = moneyAt(st, closing);
-        l.variance = moneyAt(st, variance);
-        if (ratio >= 0 && !st.isNull(ratio))
-            l.ratio = st.real(ratio);
-        out.push_back(std::move(l));
-    }
-    return out;
-}
-
 Money scalarMoney(Database& www, const QString& sql, const std::vector<QVariant>& params = {}) {
     const QVariant v = www.scalar(sql, params);
     return Money::fromVariant(v).orZero();
@@ -72,10 +35,6 @@ const QString kSubAccountSelect = QStringLiteral(
     "SELECT h.\"kamoku_CD\", k.\"科目名\", h.\"hojo_CD\", h.\"補助科目名\", h.\"前残高\", h.\"借方\", "
     "h.\"貸方\", h.\"残高\", h.\"残高合計\" FROM \"hojokamoku\" h LEFT JOIN \"kamoku\" k ON "
     "h.\"kamoku_CD\" = k.\"code\" ");
-
-bool notZero(const Money& m) {
-    return !m.isEmpty() && m.raw() != 0;
-}
 
 } // namespace
 
@@ -134,36 +93,6 @@ const std::vector<TrialColumn>& trialColumns(TrialTab tab) {
     return funds;
 }
 
-Money trialAmount(const TrialLine& line, const QString& field) {
-    if (field == QStringLiteral("予算"))
-        return line.budget;
-    if (field == QStringLiteral("前残高"))
-        return line.before;
-    if (field == QStringLiteral("借方"))
-        return line.debit;
-    if (field == QStringLiteral("貸方"))
-        return line.credit;
-    if (field == QStringLiteral("残高合計"))
-        return line.closing;
-    if (field == QStringLiteral("差異"))
-        return line.variance;
-    return {};
-}
-
-QString trialCellText(const TrialLine& line, const TrialColumn& column) {
-    switch (column.kind) {
-    case TrialColumn::Kind::Code:
-        return line.code;
-    case TrialColumn::Kind::Name:
-        return line.name;
-    case TrialColumn::Kind::Ratio:
-        return line.ratio ? QString::number(*line.ratio, 'f', 1) : QString();
-    case TrialColumn::Kind::Amount:
-        break;
-    }
-    return trialAmount(line, column.field).format();
-}
-
 std::array<CheckPair, kTrialTabCount> trialCheckPairs(Database& www) {
     std::array<CheckPair, kTrialTabCount> out;
     // The sums are taken per FlgC value, so a chart without debit-side lines does not shift
@@ -210,12 +139,12 @@ TrialBalance loadTrialBalance(Database& www) {
             tb.to = st.date(2);
         }
     }
-    tb.tabs[0] = readLines(
+    tb.tabs[0] = readChartLines(
         www, QStringLiteral("SELECT * FROM \"kamoku\" WHERE \"FlgB\"=1 ORDER BY \"FlgC\", \"code\""));
     tb.tabs[1] =
-        readLines(www, QStringLiteral("SELECT * FROM \"kamoku\" WHERE \"FlgB\"=2 ORDER BY \"code\""));
+        readChartLines(www, QStringLiteral("SELECT * FROM \"kamoku\" WHERE \"FlgB\"=2 ORDER BY \"code\""));
     tb.tabs[2] =
-        readLines(www, QStringLiteral("SELECT * FROM \"kamoku2\" WHERE \"FlgB\"=2 ORDER BY \"SNo\""));
+        readChartLines(www, QStringLiteral("SELECT * FROM \"kamoku2\" WHERE \"FlgB\"=2 ORDER BY \"SNo\""));
     tb.checks = trialCheckPairs(www);
     for (auto& l : subAccountTotals(www, QString::fromLatin1(kAllAccountsCode)).lines)
         tb.subAccounts[l.accountCode].push_back(std::move(l));
@@ -403,7 +332,7 @@ std::vector<FundCheckLine> fundCheckLines(Database& www) {
     }
     std::vector<FundCheckLine> out;
     for (const TrialLine& l :
-         readLines(www, QStringLiteral("SELECT * FROM \"kamoku\" WHERE \"FlgB\"=2 ORDER BY \"code\""))) {
+         readChartLines(www, QStringLiteral("SELECT * FROM \"kamoku\" WHERE \"FlgB\"=2 ORDER BY \"code\""))) {
         FundCheckLine c;
         c.code = l.code.toLongLong();
         c.name = l.name;

@@ -7,6 +7,7 @@
 // the screen, the printouts and batch mode all read through these functions.
 #pragma once
 
+#include "reports/chartlines.h"
 #include "store/money.h"
 
 #include <QDate>
@@ -27,37 +28,11 @@ inline constexpr int kTrialTabCount = 3;
 QString trialTabCaption(TrialTab tab);
 
 // One line of a tab: an account of kamoku or a line of kamoku2 with the engine's figures.
-struct TrialLine {
-    QString code;
-    QString name; // 科目名 as stored (with its indentation)
-    std::optional<int> flgA;
-    int flgB = 0;
-    int flgC = 0;
-    int flgD = 0;
-    int flgE = 0;
-    int flgG = 0;
-    int flgH = 0;
-    Money budget;                // 予算 (the previous year's figure on the net-assets tab)
-    Money before;                // 前残高
-    Money debit;                 // 借方
-    Money credit;                // 貸方
-    Money closing;               // 残高合計
-    Money variance;              // 差異
-    std::optional<double> ratio; // 比
-};
+using TrialLine = ChartLine;
 
 // A column of a tab's grid: the field and the grid title.
-struct TrialColumn {
-    enum class Kind { Code, Name, Amount, Ratio };
-    QString field;
-    QString title;
-    Kind kind = Kind::Amount;
-};
+using TrialColumn = LineColumn;
 const std::vector<TrialColumn>& trialColumns(TrialTab tab);
-// The value of a line in a column's field; Code and Name columns give an empty Money.
-Money trialAmount(const TrialLine& line, const QString& field);
-// The grid text of a cell: amounts with thousands separators, 比 with at most one decimal.
-QString trialCellText(const TrialLine& line, const TrialColumn& column);
 
 // The two boxes under a tab.
 struct CheckPair {

@@ -35,7 +35,7 @@ CsvWriter trialBalanceCsv(const TrialBalance& tb) {
                     fields.push_back({l.ratio ? QString::number(*l.ratio, 'f', 1) : QString(), false});
                     break;
                 case TrialColumn::Kind::Amount:
-                    fields.push_back({trialAmount(l, c.field).plain(), false});
+                    fields.push_back({lineAmount(l, c.field).plain(), false});
                     break;
                 }
             }

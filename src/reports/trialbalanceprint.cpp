@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reports/trialbalanceprint.h"
 
+#include "reports/reportheader.h"
 #include "store/database.h"
+#include "store/registrows.h"
 #include "store/session.h"
 #include "store/textutil.h"
 
@@ -20,27 +22,11 @@ QString ratioText(const std::optional<double>& ratio) {
     return ratio ? QString::number(*ratio, 'f', 1) : QString();
 }
 
-int inRange(const QVariant& v, int lo, int hi, int fallback) {
-    bool ok = false;
-    const int n = v.toString().trimmed().toInt(&ok);
-    return ok && n >= lo && n <= hi ? n : fallback;
-}
-
 // The net-assets statement's part of a line: the last heading without indentation seen.
 QString partOf(const TrialLine& l, const QString& current) {
     if (isHeading(l) && !l.name.isEmpty() && l.name.front() != QChar(0x3000) && l.name.front() != QChar(u' '))
         return l.name;
     return current;
-}
-
-ReportDocument baseDocument(const TrialPrintSettings& s, const ReportHeader& header, const QString& title) {
-    ReportDocument doc;
-    doc.header = header;
-    doc.header.title = title;
-    doc.rowHeight = s.rowHeight;
-    doc.nameFontSize = s.nameFontSize;
-    doc.amountFontSize = s.amountFontSize;
-    return doc;
 }
 
 QStringList amountsOf(const TrialLine& l, TrialTab tab) {
@@ -85,50 +71,39 @@ QString printedName(const TrialLine& l, TrialTab tab) {
 
 TrialPrintSettings loadTrialPrintSettings(Database& hm) {
     TrialPrintSettings s;
-    Statement st = hm.prepare(QStringLiteral(
-        "SELECT \"P1\", \"P2\", \"P4\", \"P8\", \"S1\", \"S2\", \"S5\" FROM \"Regist\" WHERE \"ID\" = ?1"));
-    st.bindInt(1, kTrialPrintRegistId);
-    if (!st.step())
+    const auto row =
+        readRegistRow(hm, kTrialPrintRegistId,
+                      {QStringLiteral("P1"), QStringLiteral("P2"), QStringLiteral("P4"), QStringLiteral("P8"),
+                       QStringLiteral("S1"), QStringLiteral("S2"), QStringLiteral("S5")});
+    if (!row)
         return s;
+    const QVariantList& v = *row;
     const TrialPrintSettings d;
-    s.zeroLines = inRange(st.value(0), 0, 1, d.zeroLines);
-    s.smallAccounts = inRange(st.value(1), 0, 1, d.smallAccounts);
-    s.majorZero = inRange(st.value(2), 0, 1, d.majorZero);
-    s.shading = inRange(st.value(3), 0, 3, d.shading);
-    s.rowHeight = inRange(st.value(4), 8, 60, d.rowHeight);
-    s.nameFontSize = inRange(st.value(5), 5, 20, d.nameFontSize);
-    s.amountFontSize = inRange(st.value(6), 5, 20, d.amountFontSize);
+    s.zeroLines = registInt(v[0], 0, 1, d.zeroLines);
+    s.smallAccounts = registInt(v[1], 0, 1, d.smallAccounts);
+    s.majorZero = registInt(v[2], 0, 1, d.majorZero);
+    s.shading = registInt(v[3], 0, 3, d.shading);
+    s.rowHeight = registInt(v[4], 8, 60, d.rowHeight);
+    s.nameFontSize = registInt(v[5], 5, 20, d.nameFontSize);
+    s.amountFontSize = registInt(v[6], 5, 20, d.amountFontSize);
     return s;
 }
 
 void saveTrialPrintSettings(Database& hm, const TrialPrintSettings& s) {
-    const std::vector<std::pair<QString, QVariant>> values = {
-        {QStringLiteral("P1"), s.zeroLines},
-        {QStringLiteral("P2"), s.smallAccounts},
-        {QStringLiteral("P4"), s.majorZero},
-        {QStringLiteral("P8"), s.shading},
-        {QStringLiteral("S1"), QString::number(s.rowHeight)},
-        {QStringLiteral("S2"), QString::number(s.nameFontSize)},
-        {QStringLiteral("S5"), QString::number(s.amountFontSize)},
-    };
-    Transaction tx(hm);
-    if (hm.updateRows(QStringLiteral("Regist"), values, QStringLiteral("\"ID\" = ?1"),
-                      {kTrialPrintRegistId}) == 0) {
-        auto row = values;
-        row.insert(row.begin(), {QStringLiteral("ID"), kTrialPrintRegistId});
-        hm.insertRow(QStringLiteral("Regist"), row);
-    }
-    tx.commit();
+    writeRegistRow(hm, kTrialPrintRegistId,
+                   {
+                       {QStringLiteral("P1"), s.zeroLines},
+                       {QStringLiteral("P2"), s.smallAccounts},
+                       {QStringLiteral("P4"), s.majorZero},
+                       {QStringLiteral("P8"), s.shading},
+                       {QStringLiteral("S1"), QString::number(s.rowHeight)},
+                       {QStringLiteral("S2"), QString::number(s.nameFontSize)},
+                       {QStringLiteral("S5"), QString::number(s.amountFontSize)},
+                   });
 }
 
 void applyTrialPrintSettings(Session& session, const TrialPrintSettings& s) {
-    session.printZeroLines = s.zeroLines;
-    session.printSmallAccounts = s.smallAccounts;
-    session.printShading = s.shading;
-    session.zeroHideLevel = s.zeroHideLevel();
-    session.printRowHeight = s.rowHeight;
-    session.printNameFontSize = s.nameFontSize;
-    session.printAmountFontSize = s.amountFontSize;
+    applyPrintLook(session, s, s.smallAccounts);
 }
 
 QString trialPrintTitle(TrialTab tab, int adjustingMode) {
@@ -171,7 +146,7 @@ bool shadedLine(const TrialLine& l, int shading) {
 
 ReportDocument trialBalanceLayoutA(const TrialBalance& tb, TrialTab tab, const TrialPrintSettings& s,
                                    const ReportHeader& header, int adjustingMode) {
-    ReportDocument doc = baseDocument(s, header, trialPrintTitle(tab, adjustingMode));
+    ReportDocument doc = lookedDocument(header, trialPrintTitle(tab, adjustingMode), s);
     doc.columns = layoutColumns(tab);
     doc.newPageOnGroup = tab == TrialTab::NetAssets;
     QString part;
@@ -194,7 +169,7 @@ ReportDocument trialBalanceLayoutB(const TrialBalance& tb, TrialTab tab, const T
                                    const ReportHeader& header, int adjustingMode) {
     if (tab == TrialTab::Funds)
         return trialBalanceLayoutA(tb, tab, s, header, adjustingMode);
-    ReportDocument doc = baseDocument(s, header, trialPrintTitle(tab, adjustingMode));
+    ReportDocument doc = lookedDocument(header, trialPrintTitle(tab, adjustingMode), s);
     doc.amountFontSize = std::max(5, s.amountFontSize - 1);
     doc.columns = layoutColumns(tab);
     doc.columns.push_back({QStringLiteral("補助科目"), 120});

@@ -17,17 +17,8 @@ inline constexpr int kTrialPrintRegistId = 202;
 
 // The dialog's choices. The radio indexes are stored as they are: for the two zero choices
 // and the small accounts 0 is "印刷する" and 1 "印刷しない".
-struct TrialPrintSettings {
-    int zeroLines = 1;      // P1 "０円の科目": 1 leaves all-zero lines out (PrintZeroLines)
-    int smallAccounts = 0;  // P2 "小科目の印刷": 1 leaves small accounts (FlgE 1) out
-    int majorZero = 1;      // P4 "大科目の0円": 0 keeps all-zero 大科目 (FlgA 3) lines
-    int shading = 0;        // P8 "網掛け": 0 none, 1 FlgA 3, 2 FlgA 2–3, 3 FlgA 1–3
-    int rowHeight = 16;     // S1 "行間隔"
-    int nameFontSize = 9;   // S2 "科目名のフォントサイズ"
-    int amountFontSize = 9; // S5 "金額のフォントサイズ"
-
-    // ZeroHideLevel: all-zero lines whose FlgA is below it are left out.
-    int zeroHideLevel() const { return majorZero == 0 ? 3 : 4; }
+struct TrialPrintSettings : PrintLook {
+    int smallAccounts = 0; // P2 "小科目の印刷": 1 leaves small accounts (FlgE 1) out
     bool operator==(const TrialPrintSettings&) const = default;
 };
 

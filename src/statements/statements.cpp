@@ -8,61 +8,6 @@
 #include <map>
 
 namespace k9 {
-namespace {
-
-std::vector<StatementLine> readLines(Database& www, const QString& sql) {
-    std::vector<StatementLine> out;
-    Statement st = www.prepare(sql);
-    const auto c = [&st](const QString& name) { return st.columnIndex(name); };
-    const int code = c(QStringLiteral("code")), name = c(QStringLiteral("科目名"));
-    const int a = c(QStringLiteral("FlgA")), b = c(QStringLiteral("FlgB")), cc = c(QStringLiteral("FlgC"));
-    const int e = c(QStringLiteral("FlgE")), g = c(QStringLiteral("FlgG")), h = c(QStringLiteral("FlgH"));
-    const int sNo = c(QStringLiteral("SNo"));
-    const int initial = c(QStringLiteral("当初予算"));
-    static const std::array<QString, 5> correctionNames = {
-        QStringLiteral("補正額１"), QStringLiteral("補正額２"), QStringLiteral("補正額３"),
-        QStringLiteral("補正額４"), QStringLiteral("補正額５")};
-    std::array<int, 5> corrections{};
-    for (std::size_t i = 0; i < corrections.size(); ++i)
-        corrections[i] = c(correctionNames[i]);
-    const int budget = c(QStringLiteral("予算")), opening = c(QStringLiteral("期首繰越"));
-    const int before = c(QStringLiteral("前残高")), closing = c(QStringLiteral("残高合計"));
-    const int variance = c(QStringLiteral("差異")), ratio = c(QStringLiteral("比"));
-    const int note = c(QStringLiteral("注記"));
-    while (st.step()) {
-        StatementLine l;
-        l.code = textAt(st, code).trimmed();
-        l.name = textAt(st, name);
-        if (a >= 0 && !st.isNull(a))
-            l.flgA = static_cast<int>(st.integer(a));
-        l.flgB = flagAt(st, b);
-        l.flgC = flagAt(st, cc);
-        l.flgE = flagAt(st, e);
-        l.flgG = flagAt(st, g);
-        l.flgH = flagAt(st, h);
-        l.sNo = sNo < 0 || st.isNull(sNo) ? 0 : st.integer(sNo);
-        l.initialBudget = moneyAt(st, initial);
-        for (std::size_t i = 0; i < corrections.size(); ++i)
-            l.corrections[i] = moneyAt(st, corrections[i]);
-        l.budget = moneyAt(st, budget);
-        l.opening = moneyAt(st, opening);
-        l.before = moneyAt(st, before);
-        l.closing = moneyAt(st, closing);
-        l.variance = moneyAt(st, variance);
-        if (ratio >= 0 && !st.isNull(ratio))
-            l.ratio = st.real(ratio);
-        l.note = textAt(st, note).trimmed();
-        out.push_back(std::move(l));
-    }
-    return out;
-}
-
-bool notZero(const Money& m) {
-    return !m.isEmpty() && m.raw() != 0;
-}
-
-} // namespace
-
 QString statementCaption(StatementKind kind) {
     switch (kind) {
     case StatementKind::BalanceSheet:
@@ -108,34 +53,6 @@ const std::vector<StatementColumn>& statementColumns(StatementKind kind) {
     return funds;
 }
 
-Money statementAmount(const StatementLine& line, const QString& field) {
-    if (field == QStringLiteral("残高合計"))
-        return line.closing;
-    if (field == QStringLiteral("前残高"))
-        return line.before;
-    if (field == QStringLiteral("予算"))
-        return line.budget;
-    if (field == QStringLiteral("差異"))
-        return line.variance;
-    if (field == QStringLiteral("期首繰越"))
-        return line.opening;
-    if (field == QStringLiteral("当初予算"))
-        return line.initialBudget;
-    return {};
-}
-
-QString statementCellText(const StatementLine& line, const StatementColumn& column) {
-    switch (column.kind) {
-    case StatementColumn::Kind::Name:
-        return line.name;
-    case StatementColumn::Kind::Ratio:
-        return line.ratio ? QString::number(*line.ratio, 'f', 1) : QString();
-    case StatementColumn::Kind::Amount:
-        break;
-    }
-    return statementAmount(line, column.field).format();
-}
-
 Statements loadStatements(Database& www) {
     Statements out;
     {
@@ -148,12 +65,12 @@ Statements loadStatements(Database& www) {
             out.unitName = textAt(st, 3).trimmed();
         }
     }
-    out.lines[0] = readLines(
+    out.lines[0] = readChartLines(
         www, QStringLiteral("SELECT * FROM \"kamoku\" WHERE \"FlgB\"=1 ORDER BY \"FlgC\", \"code\""));
     out.lines[1] =
-        readLines(www, QStringLiteral("SELECT * FROM \"kamoku\" WHERE \"FlgB\"=2 ORDER BY \"code\""));
+        readChartLines(www, QStringLiteral("SELECT * FROM \"kamoku\" WHERE \"FlgB\"=2 ORDER BY \"code\""));
     out.lines[2] =
-        readLines(www, QStringLiteral("SELECT * FROM \"kamoku2\" WHERE \"FlgB\"=2 ORDER BY \"SNo\""));
+        readChartLines(www, QStringLiteral("SELECT * FROM \"kamoku2\" WHERE \"FlgB\"=2 ORDER BY \"SNo\""));
     return out;
 }
 

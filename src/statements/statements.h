@@ -7,7 +7,7 @@
 // read through these functions.
 #pragma once
 
-#include "store/money.h"
+#include "reports/chartlines.h"
 
 #include <QDate>
 #include <QString>
@@ -27,42 +27,14 @@ QString statementCaption(StatementKind kind);
 
 // One line of a statement: a kamoku line (balance sheet, net assets) or a kamoku2 line
 // (receipts and payments) with the engine's figures. A blank amount stays blank.
-struct StatementLine {
-    QString code;
-    QString name; // 科目名 as stored, with its indentation
-    std::optional<int> flgA;
-    int flgB = 0;
-    int flgC = 0;
-    int flgE = 0;
-    int flgG = 0;
-    int flgH = 0;
-    long long sNo = 0;
-    Money initialBudget;                // 当初予算
-    std::array<Money, 5> corrections{}; // 補正額１…補正額５
-    Money budget;                       // 予算 (the previous year's figure on the net-assets statement)
-    Money opening;                      // 期首繰越
-    Money before;                       // 前残高
-    Money closing;                      // 残高合計
-    Money variance;                     // 差異
-    std::optional<double> ratio;        // 比
-    QString note;                       // 注記
-};
+using StatementLine = ChartLine;
 
 // A grid column: the field and its title.
-struct StatementColumn {
-    enum class Kind { Name, Amount, Ratio };
-    QString field;
-    QString title;
-    Kind kind = Kind::Amount;
-};
+using StatementColumn = LineColumn;
 // 貸借対照表: 科目名, 残高合計 "当年度", 前残高 "前年度", 差異 "増    減";
 // 正味財産増減計算書: 科目名, 残高合計 "当年度", 予算 "前年度", 差異 "増　　　　減", 比;
 // 収支計算書: 科目名, 予算 "予    算", 残高合計 "決    算", 差異 "差    異", 比.
 const std::vector<StatementColumn>& statementColumns(StatementKind kind);
-// The value of a line in an amount field; other fields give a blank Money.
-Money statementAmount(const StatementLine& line, const QString& field);
-// The grid text: amounts with thousands separators, 比 with at most one decimal.
-QString statementCellText(const StatementLine& line, const StatementColumn& column);
 
 struct Statements {
     QDate fiscalYearStart; // Head.会計期首

@@ -6,23 +6,17 @@
 #include "store/cp932.h"
 #include "store/database.h"
 #include "store/errors.h"
+#include "store/registrows.h"
 #include "store/session.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QPainter>
-#include <QPdfWriter>
+#include <QSaveFile>
 
 namespace k9 {
 namespace {
-
-int inRange(const QVariant& v, int lo, int hi, int fallback) {
-    bool ok = false;
-    const int n = v.toString().trimmed().toInt(&ok);
-    return ok && n >= lo && n <= hi ? n : fallback;
-}
 
 bool isZero(const Money& m) {
     return m.raw() == 0;
@@ -66,57 +60,46 @@ std::array<Money, 3> layoutAAmounts(const StatementLine& l, StatementKind kind) 
 
 StatementPrintSettings loadStatementPrintSettings(Database& hm) {
     StatementPrintSettings s;
-    Statement st = hm.prepare(QStringLiteral(
-        "SELECT \"P1\", \"P2\", \"P4\", \"P5\", \"P7\", \"P8\", \"S1\", \"S2\", \"S3\", \"S5\" "
-        "FROM \"Regist\" WHERE \"ID\" = ?1"));
-    st.bindInt(1, kStatementPrintRegistId);
-    if (!st.step())
+    const auto row =
+        readRegistRow(hm, kStatementPrintRegistId,
+                      {QStringLiteral("P1"), QStringLiteral("P2"), QStringLiteral("P4"), QStringLiteral("P5"),
+                       QStringLiteral("P7"), QStringLiteral("P8"), QStringLiteral("S1"), QStringLiteral("S2"),
+                       QStringLiteral("S3"), QStringLiteral("S5")});
+    if (!row)
         return s;
+    const QVariantList& v = *row;
     const StatementPrintSettings d;
-    s.zeroLines = inRange(st.value(0), 0, 1, d.zeroLines);
-    s.range = inRange(st.value(1), 0, 2, d.range);
-    s.pageBreak = inRange(st.value(2), 0, 1, d.pageBreak);
-    s.pageNumbers = inRange(st.value(3), 0, 1, d.pageNumbers);
-    s.majorZero = inRange(st.value(4), 0, 1, d.majorZero);
-    s.shading = inRange(st.value(5), 0, 3, d.shading);
-    s.rowHeight = inRange(st.value(6), 8, 60, d.rowHeight);
-    s.nameFontSize = inRange(st.value(7), 5, 20, d.nameFontSize);
-    s.firstPage = inRange(st.value(8), 1, 99999, d.firstPage);
-    s.amountFontSize = inRange(st.value(9), 5, 20, d.amountFontSize);
+    s.zeroLines = registInt(v[0], 0, 1, d.zeroLines);
+    s.range = registInt(v[1], 0, 2, d.range);
+    s.pageBreak = registInt(v[2], 0, 1, d.pageBreak);
+    s.pageNumbers = registInt(v[3], 0, 1, d.pageNumbers);
+    s.majorZero = registInt(v[4], 0, 1, d.majorZero);
+    s.shading = registInt(v[5], 0, 3, d.shading);
+    s.rowHeight = registInt(v[6], 8, 60, d.rowHeight);
+    s.nameFontSize = registInt(v[7], 5, 20, d.nameFontSize);
+    s.firstPage = registInt(v[8], 1, 99999, d.firstPage);
+    s.amountFontSize = registInt(v[9], 5, 20, d.amountFontSize);
     return s;
 }
 
 void saveStatementPrintSettings(Database& hm, const StatementPrintSettings& s) {
-    const std::vector<std::pair<QString, QVariant>> values = {
-        {QStringLiteral("P1"), s.zeroLines},
-        {QStringLiteral("P2"), s.range},
-        {QStringLiteral("P4"), s.pageBreak},
-        {QStringLiteral("P5"), s.pageNumbers},
-        {QStringLiteral("P7"), s.majorZero},
-        {QStringLiteral("P8"), s.shading},
-        {QStringLiteral("S1"), QString::number(s.rowHeight)},
-        {QStringLiteral("S2"), QString::number(s.nameFontSize)},
-        {QStringLiteral("S3"), QString::number(s.firstPage)},
-        {QStringLiteral("S5"), QString::number(s.amountFontSize)},
-    };
-    Transaction tx(hm);
-    if (hm.updateRows(QStringLiteral("Regist"), values, QStringLiteral("\"ID\" = ?1"),
-                      {kStatementPrintRegistId}) == 0) {
-        auto row = values;
-        row.insert(row.begin(), {QStringLiteral("ID"), kStatementPrintRegistId});
-        hm.insertRow(QStringLiteral("Regist"), row);
-    }
-    tx.commit();
+    writeRegistRow(hm, kStatementPrintRegistId,
+                   {
+                       {QStringLiteral("P1"), s.zeroLines},
+                       {QStringLiteral("P2"), s.range},
+                       {QStringLiteral("P4"), s.pageBreak},
+                       {QStringLiteral("P5"), s.pageNumbers},
+                       {QStringLiteral("P7"), s.majorZero},
+                       {QStringLiteral("P8"), s.shading},
+                       {QStringLiteral("S1"), QString::number(s.rowHeight)},
+                       {QStringLiteral("S2"), QString::number(s.nameFontSize)},
+                       {QStringLiteral("S3"), QString::number(s.firstPage)},
+                       {QStringLiteral("S5"), QString::number(s.amountFontSize)},
+                   });
 }
 
 void applyStatementPrintSettings(Session& session, const StatementPrintSettings& s) {
-    session.printZeroLines = s.zeroLines;
-    session.printSmallAccounts = s.range;
-    session.printShading = s.shading;
-    session.zeroHideLevel = s.zeroHideLevel();
-    session.printRowHeight = s.rowHeight;
-    session.printNameFontSize = s.nameFontSize;
-    session.printAmountFontSize = s.amountFontSize;
+    applyPrintLook(session, s, s.range);
 }
 
 bool inPrintRange(const StatementLine& l, StatementKind kind, PrintRange range) {
@@ -135,14 +118,16 @@ bool inPrintRange(const StatementLine& l, StatementKind kind, PrintRange range) 
     return l.flgA && *l.flgA > 1;
 }
 
-bool printedStatementLine(const StatementLine& l, StatementKind kind, const StatementPrintSettings& s) {
+bool printedStatementLine(const StatementLine& l, StatementKind kind, const StatementPrintSettings& s,
+                          ZeroLineAmounts also) {
     if (!inPrintRange(l, kind, static_cast<PrintRange>(s.range)))
         return false;
     if (s.zeroLines != 1 || !l.flgA)
         return true;
     // The compared pair: the current figure and the one it is compared with.
     const auto a = layoutAAmounts(l, kind);
-    const bool allZero = isZero(a[0]) && isZero(a[1]);
+    const bool allZero = isZero(a[0]) && isZero(a[1]) && (!also.variance || isZero(l.variance)) &&
+                         (!also.initialBudget || isZero(l.initialBudget));
     return !(allZero && *l.flgA < s.zeroHideLevel());
 }
 
@@ -192,31 +177,52 @@ QString footnoteFile(const Session& session) {
         .filePath(QStringLiteral("cyuki") + session.currentUnitText.trimmed() + QStringLiteral(".txt"));
 }
 
-QStringList footnoteLines(const Session& session) {
-    if (session.dataPath.isEmpty())
-        return {};
-    QFile f(footnoteFile(session));
+namespace {
+
+QString readCp932Text(const QString& file) {
+    QFile f(file);
     if (!f.exists() || !f.open(QIODevice::ReadOnly))
         return {};
     QString text = cp932::decode(f.readAll());
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QStringList lines = text.split(QChar(u'\n'));
+    return text;
+}
+
+} // namespace
+
+QStringList footnoteLines(const Session& session) {
+    if (session.dataPath.isEmpty())
+        return {};
+    QStringList lines = readCp932Text(footnoteFile(session)).split(QChar(u'\n'));
     while (!lines.isEmpty() && lines.back().trimmed().isEmpty())
         lines.removeLast();
     return lines;
 }
 
+QString loadFootnoteText(const Session& session) {
+    if (QFile::exists(footnoteFile(session)))
+        return readCp932Text(footnoteFile(session));
+    return readCp932Text(QDir(session.appDir).filePath(QStringLiteral("cyuki.txt")));
+}
+
+void saveFootnoteText(const Session& session, const QString& text) {
+    QString bad;
+    if (!cp932::canEncode(text, &bad))
+        throw K9Error(cp932::unencodableMessage(bad));
+    QString crlf = text;
+    crlf.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QChar(u'\n'), QStringLiteral("\r\n"));
+    const QString file = footnoteFile(session);
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(cp932::encode(crlf)) < 0 || !out.commit())
+        throw K9Error(QStringLiteral("脚注ファイルを書き込めません: %1").arg(file));
+}
+
 ReportDocument statementLayoutA(const Statements& st, StatementKind kind, const StatementPrintSettings& s,
                                 const ReportHeader& header, const QStringList& footnotes) {
-    ReportDocument doc;
-    doc.header = header;
-    doc.header.title = statementPrintTitle(kind);
-    doc.rowHeight = s.rowHeight;
-    doc.nameFontSize = s.nameFontSize;
-    doc.amountFontSize = s.amountFontSize;
+    ReportDocument doc = lookedDocument(header, statementPrintTitle(kind), s);
     doc.columns = layoutAColumns(kind);
     doc.newPageOnGroup = kind == StatementKind::BalanceSheet && s.pageBreak == 0;
-    doc.footer = s.pageNumbers == 0 && s.firstPage == 1 ? QStringLiteral("- [PAGE#] -") : QString();
+    setStatementPageNumbers(doc, s);
     QString lastGroup;
     for (const StatementLine& l : st.of(kind)) {
         if (!printedStatementLine(l, kind, s))
@@ -236,6 +242,7 @@ ReportDocument statementLayoutA(const Statements& st, StatementKind kind, const 
     if (kind == StatementKind::BalanceSheet && !footnotes.isEmpty()) {
         ReportRow head;
         head.kind = ReportRow::Kind::GroupHeader;
+        head.spansRow = true;
         head.cells << QStringLiteral("（注）");
         head.group = lastGroup;
         doc.rows.push_back(std::move(head));
@@ -243,6 +250,7 @@ ReportDocument statementLayoutA(const Statements& st, StatementKind kind, const 
             ReportRow row;
             row.cells << text;
             row.ruleAbove = false;
+            row.spansRow = true;
             row.group = lastGroup;
             doc.rows.push_back(std::move(row));
         }
@@ -250,20 +258,9 @@ ReportDocument statementLayoutA(const Statements& st, StatementKind kind, const 
     return doc;
 }
 
-QString statementPageNumber(const StatementPrintSettings& s, int page) {
-    if (s.pageNumbers != 0)
-        return {};
-    return QStringLiteral("- %1 -").arg(page + s.firstPage);
-}
-
-ReportDocument statementPage(const ReportDocument& doc, const StatementPrintSettings& s, int page) {
-    ReportDocument one = doc;
-    one.footer = statementPageNumber(s, page);
-    return one;
-}
-
-QImage renderStatementPage(const ReportDocument& doc, const StatementPrintSettings& s, int page, int dpi) {
-    return renderReportPage(statementPage(doc, s, page), page, dpi);
+void setStatementPageNumbers(ReportDocument& doc, const StatementPrintSettings& s) {
+    doc.footer = s.pageNumbers == 0 ? QStringLiteral("- [PAGE#] -") : QString();
+    doc.firstPageNumber = s.firstPage;
 }
 
 std::vector<ReportDocument> statementDocuments(Session& session, const Statements& st,
@@ -276,38 +273,6 @@ std::vector<ReportDocument> statementDocuments(Session& session, const Statement
                              kind == StatementKind::BalanceSheet ? footnoteLines(session) : QStringList()));
     }
     return docs;
-}
-
-int writeStatementsPdf(const std::vector<ReportDocument>& docs, const StatementPrintSettings& s,
-                       const QString& file) {
-    constexpr int kDpi = 600;
-    QPdfWriter writer(file);
-    writer.setCreator(QStringLiteral("新公益法人会計K9"));
-    writer.setResolution(kDpi);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
-                                     docs.empty() ? QPageLayout::Portrait : docs.front().orientation,
-                                     QMarginsF(0, 0, 0, 0)));
-    QPainter painter;
-    if (!painter.begin(&writer))
-        throw K9Error(QStringLiteral("PDFファイルを書き込めません: %1").arg(file));
-    int written = 0;
-    for (const ReportDocument& doc : docs) {
-        const ReportPages pages = paginate(doc);
-        for (int page = 0; page < pages.count(); ++page) {
-            if (written > 0) {
-                writer.setPageOrientation(doc.orientation);
-                writer.newPage();
-            }
-            painter.save();
-            painter.scale(kDpi / 96.0, kDpi / 96.0);
-            paintReportPage(painter, statementPage(doc, s, page), pages, page);
-            painter.restore();
-            ++written;
-        }
-    }
-    if (!painter.end())
-        throw K9Error(QStringLiteral("PDFファイルを書き込めません: %1").arg(file));
-    return written;
 }
 
 CsvWriter statementsCsv(const Statements& st, const StatementPrintSettings& s) {
@@ -346,7 +311,7 @@ bool writeStatements(Session& session, StatementFileFormat format, const QString
     }
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         throw K9Error(QStringLiteral("PDF出力には画面なしのグラフィック環境が必要です。"));
-    writeStatementsPdf(statementDocuments(session, st, s), s, file);
+    writeReportPdf(statementDocuments(session, st, s), file);
     return true;
 }
 

@@ -9,8 +9,6 @@
 #include "statements/statements.h"
 #include "store/csv.h"
 
-#include <QImage>
-
 namespace k9 {
 
 class Database;
@@ -24,19 +22,11 @@ enum class PrintRange { Small = 0, Middle = 1, Major = 2 };
 
 // The dialog's choices, stored as the radio indexes: for the two zero choices 0 is
 // "印刷する" and 1 "印刷しない"; for "改ページ" and "ページ数の印刷" 0 is "す　る" and 1 "しない".
-struct StatementPrintSettings {
-    int zeroLines = 1;      // P1 "０円の科目" (PrintZeroLines)
-    int range = 0;          // P2 "印刷範囲"
-    int pageBreak = 1;      // P4 "改ページ": 0 starts the balance sheet's credit side on a new page
-    int pageNumbers = 0;    // P5 "ページ数の印刷"
-    int majorZero = 1;      // P7 "大科目の0円": 0 keeps all-zero 大科目 (FlgA 3) lines
-    int shading = 0;        // P8 "網掛け": 0 none, 1 FlgA 3, 2 FlgA 2–3, 3 FlgA 1–3
-    int rowHeight = 16;     // S1 "行間隔"
-    int nameFontSize = 9;   // S2 "科目名のフォントサイズ"
-    int firstPage = 1;      // S3 "開始ページ番号"
-    int amountFontSize = 9; // S5 "金額のフォントサイズ"
-    // ZeroHideLevel: all-zero lines whose FlgA is below it are left out.
-    int zeroHideLevel() const { return majorZero == 0 ? 3 : 4; }
+struct StatementPrintSettings : PrintLook {
+    int range = 0;       // P2 "印刷範囲"
+    int pageBreak = 1;   // P4 "改ページ": 0 starts the balance sheet's credit side on a new page
+    int pageNumbers = 0; // P5 "ページ数の印刷"
+    int firstPage = 1;   // S3 "開始ページ番号"
     bool operator==(const StatementPrintSettings&) const = default;
 };
 
@@ -53,10 +43,17 @@ void applyStatementPrintSettings(Session& session, const StatementPrintSettings&
 // (FlgE 1); 大区分以上 only lines of level 2 and above. On the net-assets statement the
 // brought-forward net assets (FlgG 112) stay in every range.
 bool inPrintRange(const StatementLine& line, StatementKind kind, PrintRange range);
+// Amounts a layout also requires to be 0 before it counts a line as all-zero: the
+// receipts-and-payments layouts Ｂ and Ｃ add 差異, Ｂ also 当初予算.
+struct ZeroLineAmounts {
+    bool variance = false;      // 差異
+    bool initialBudget = false; // 当初予算
+};
 // Whether layout A prints a line: within the range, and with "０円の科目" "印刷しない" not an
 // all-zero line below ZeroHideLevel (balance sheet: 残高合計 and 前残高; the others:
-// 残高合計 and 予算). Lines without a level always print.
-bool printedStatementLine(const StatementLine& line, StatementKind kind, const StatementPrintSettings& s);
+// 残高合計 and 予算, plus the amounts in `also`). Lines without a level always print.
+bool printedStatementLine(const StatementLine& line, StatementKind kind, const StatementPrintSettings& s,
+                          ZeroLineAmounts also = {});
 // Whether a line is printed on grey under the shading choice.
 bool shadedStatementLine(const StatementLine& line, int shading);
 
@@ -75,6 +72,13 @@ ReportHeader statementReportHeader(Session& session, const Statements& st, State
 QString footnoteFile(const Session& session);
 // Its lines (stored in CP932); empty when the file does not exist.
 QStringList footnoteLines(const Session& session);
+// The text the footnote editor opens with: the unit's file, else the template "cyuki.txt" in
+// the program folder, else empty. Line ends are "\n".
+QString loadFootnoteText(const Session& session);
+// Writes the text to the unit's footnote file in CP932 with CRLF line ends, replacing the
+// file only once the new one is complete. K9Error (with the message to show) when a
+// character has no CP932 form or the file cannot be written; the old file then stays.
+void saveFootnoteText(const Session& session, const QString& text);
 
 // Layout "印　刷　Ａ" of one statement. The balance sheet is grouped by FlgC (debit side,
 // then credit side; the credit side on a new page when "改ページ" is "す　る") and ends with
@@ -82,22 +86,13 @@ QStringList footnoteLines(const Session& session);
 ReportDocument statementLayoutA(const Statements& st, StatementKind kind, const StatementPrintSettings& s,
                                 const ReportHeader& header, const QStringList& footnotes = {});
 
-// The page number printed on page `page` (0-based): "- " + (page + first page number) + " -",
-// or "" when "ページ数の印刷" is "しない".
-QString statementPageNumber(const StatementPrintSettings& s, int page);
-// The document as painted for one page: its footer is that page's number.
-ReportDocument statementPage(const ReportDocument& doc, const StatementPrintSettings& s, int page);
-// Page `page` as an image, with its page number. Needs a QGuiApplication.
-QImage renderStatementPage(const ReportDocument& doc, const StatementPrintSettings& s, int page,
-                           int dpi = 96);
+// Page numbers of a statement printout: "- " + (page + first page number − 1) + " -" on each
+// page with "ページ数の印刷" "す　る", none with "しない".
+void setStatementPageNumbers(ReportDocument& doc, const StatementPrintSettings& s);
 
 // Layout A of the three statements for the selected unit.
 std::vector<ReportDocument> statementDocuments(Session& session, const Statements& st,
                                                const StatementPrintSettings& s);
-// Writes the documents into one PDF, each numbered from the first page number. Returns the
-// number of pages. Needs a QGuiApplication; K9Error when the file cannot be written.
-int writeStatementsPdf(const std::vector<ReportDocument>& docs, const StatementPrintSettings& s,
-                       const QString& file);
 
 // The CSV lines: for each statement its caption, a header (code, the layout's column titles),
 // then one line per printed row (code and name quoted, amounts as plain yen, 比 with one

@@ -49,8 +49,8 @@ TEST_F(TrialBalanceRead, TabsHoldTheirLinesInOrder) {
     EXPECT_EQ(dues.closing.yen(), 500);
     EXPECT_EQ(dues.variance.yen(), -500);
     ASSERT_TRUE(dues.ratio.has_value());
-    EXPECT_EQ(trialCellText(dues, trialColumns(TrialTab::NetAssets).back()), "50.0");
-    EXPECT_EQ(trialCellText(cash, trialColumns(TrialTab::BalanceSheet)[5]), "1,300");
+    EXPECT_EQ(lineCellText(dues, trialColumns(TrialTab::NetAssets).back()), "50.0");
+    EXPECT_EQ(lineCellText(cash, trialColumns(TrialTab::BalanceSheet)[5]), "1,300");
 }
 
 TEST_F(TrialBalanceRead, CheckPairsAgreeForWholeYearAndLaterPeriods) {

@@ -84,12 +84,12 @@ TEST_F(StatementsRead, LinesCarryTheEngineFigures) {
     const StatementLine& dues = find(st.of(StatementKind::NetAssets), "41000");
     const auto& columns = statementColumns(StatementKind::NetAssets);
     ASSERT_EQ(columns.size(), 5u);
-    EXPECT_EQ(statementCellText(dues, columns[1]), "500");
-    EXPECT_EQ(statementCellText(dues, columns[2]), "1,000");
-    EXPECT_EQ(statementCellText(dues, columns[3]), "-500");
-    EXPECT_EQ(statementCellText(dues, columns[4]), "50.0");
+    EXPECT_EQ(lineCellText(dues, columns[1]), "500");
+    EXPECT_EQ(lineCellText(dues, columns[2]), "1,000");
+    EXPECT_EQ(lineCellText(dues, columns[3]), "-500");
+    EXPECT_EQ(lineCellText(dues, columns[4]), "50.0");
     const StatementLine& cash = find(st.of(StatementKind::BalanceSheet), "10100");
-    EXPECT_EQ(statementCellText(cash, statementColumns(StatementKind::BalanceSheet)[1]), "1,300");
+    EXPECT_EQ(lineCellText(cash, statementColumns(StatementKind::BalanceSheet)[1]), "1,300");
     EXPECT_EQ(find(st.of(StatementKind::BalanceSheet), "10500").flgE, 1);
 }
 
@@ -163,8 +163,10 @@ TEST(StatementNames, DisplayNameAndLevelIndentation) {
 }
 
 // Every unit of the demo corporation: the debit side of the balance sheet equals the credit
-// side, line by line of input accounts and on the two closing totals.
-TEST(StatementsDemo, EveryUnitsBalanceSheetBalances) {
+// side, line by line of input accounts and on the two closing totals; the previous year's
+// closing net assets on the net-assets statement are this year's opening, and the
+// receipts-and-payments budget starts from the fund balance the year opened with.
+TEST(StatementsDemo, EveryUnitsStatementsAgree) {
     TempFolders folders;
     const QString appDir = folders.path(QStringLiteral("app/"));
     const DemoSummary demo = buildDemo(appDir, QDate(2026, 12, 11));
@@ -191,6 +193,27 @@ TEST(StatementsDemo, EveryUnitsBalanceSheetBalances) {
         ASSERT_NE(lastCredit, nullptr);
         EXPECT_EQ(lastDebit->closing.raw(), debit.raw()) << lastDebit->name.toStdString();
         EXPECT_EQ(lastCredit->closing.raw(), credit.raw()) << lastCredit->name.toStdString();
+
+        const auto lineWith = [&](StatementKind kind, auto&& match) -> const StatementLine* {
+            for (const StatementLine& l : st.of(kind))
+                if (match(l))
+                    return &l;
+            return nullptr;
+        };
+        for (const auto& [opening, closing] : {std::pair{112, 111}, std::pair{132, 131}}) {
+            const StatementLine* open =
+                lineWith(StatementKind::NetAssets, [&](const StatementLine& l) { return l.flgG == opening; });
+            const StatementLine* close =
+                lineWith(StatementKind::NetAssets, [&](const StatementLine& l) { return l.flgG == closing; });
+            ASSERT_TRUE(open && close) << opening;
+            EXPECT_EQ(close->budget.raw(), open->closing.raw()) << close->name.toStdString();
+        }
+        const StatementLine* carried = lineWith(StatementKind::Funds, [](const StatementLine& l) {
+            return l.code == QLatin1String("#1020") && l.flgC == 1;
+        });
+        ASSERT_NE(carried, nullptr);
+        EXPECT_NE(carried->closing.raw(), 0);
+        EXPECT_EQ(carried->budget.raw(), carried->closing.raw());
     }
 }
 

@@ -214,14 +214,13 @@ TEST_F(StatementsPrintUnit, LayoutAOfTheOtherStatements) {
 TEST(StatementsPrint, PageNumbersStartAtTheFirstPageNumber) {
     StatementPrintSettings s;
     s.firstPage = 5;
-    EXPECT_EQ(statementPageNumber(s, 0), "- 5 -");
-    EXPECT_EQ(statementPageNumber(s, 2), "- 7 -");
     ReportDocument doc;
-    doc.footer = QStringLiteral("[PAGE#] / [TOTALPAGES#]");
-    EXPECT_EQ(statementPage(doc, s, 1).footer, "- 6 -");
+    setStatementPageNumbers(doc, s);
+    EXPECT_EQ(pageFooterText(doc.footer, 0 + doc.firstPageNumber, 3), "- 5 -");
+    EXPECT_EQ(pageFooterText(doc.footer, 2 + doc.firstPageNumber, 3), "- 7 -");
     s.pageNumbers = 1;
-    EXPECT_EQ(statementPageNumber(s, 0), "");
-    EXPECT_EQ(statementPage(doc, s, 0).footer, "");
+    setStatementPageNumbers(doc, s);
+    EXPECT_EQ(doc.footer, "");
 }
 
 TEST_F(StatementsPrintUnit, CsvHoldsThePrintedLinesOfTheThreeStatements) {

@@ -3,6 +3,8 @@
 
 #include "store/schema.h"
 
+#include <QProcess>
+#include <QStandardPaths>
 #include <stdexcept>
 
 namespace k9::test {
@@ -24,6 +26,15 @@ SessionFixture::SessionFixture(bool createSchemas) {
         dataFolderSchema(session.aaa);
         workFolderSchema(session.www);
     }
+}
+
+QString pdfText(const QString& file) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        return {};
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 } // namespace k9::test

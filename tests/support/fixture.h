@@ -28,4 +28,8 @@ struct SessionFixture {
     explicit SessionFixture(bool createSchemas = true);
 };
 
+// The text of a PDF file through pdftotext -layout (pages end with '\f'); empty when the
+// tool is not installed, which the PDF tests take as a reason to skip.
+QString pdfText(const QString& file);
+
 } // namespace k9::test

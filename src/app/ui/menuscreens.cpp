@@ -10,10 +10,12 @@
 #include "app/ui/tpathrec.h"
 #include "app/ui/tsyokisettei.h"
 #include "chart/ui/tkamoku.h"
+#include "engine/ui/tkikan.h"
 #include "engine/ui/tkikan1b.h"
 #include "journal/ui/tinput3.h"
 #include "ledgers/ui/tmotocyou.h"
 #include "reports/ui/tshisanhyou1.h"
+#include "statements/ui/tkessansyo1.h"
 
 #include <QApplication>
 #include <QDate>
@@ -67,6 +69,15 @@ MenuScreens defaultMenuScreens() {
         if (period.exec() != QDialog::Accepted)
             return;
         Tmotocyou screen(session, prompter, parent);
+        screen.exec();
+    };
+    // 決  算  書: Tkikan stores the period and runs the engines; the statements open only when
+    // it was accepted.
+    s.statements = [](QWidget* parent, Session& session, Prompter& prompter) {
+        Tkikan period(session, prompter, parent);
+        if (period.exec() != QDialog::Accepted)
+            return;
+        Tkessansyo1 screen(session, prompter, parent);
         screen.exec();
     };
     s.transferEntry = [](QWidget* parent, Session& session, Prompter& prompter) {

@@ -3,6 +3,7 @@
 #include "ledgers/ui/tmotocyou.h"
 
 #include "chart/ui/thojo_sel2.h"
+#include "chart/ui/tindex.h"
 #include "chart/ui/tkamoku_sel.h"
 #include "engine/runtotals.h"
 #include "engine/ui/perioddialog.h"
@@ -72,8 +73,10 @@ Tmotocyou::Tmotocyou(Session& session, Prompter& prompter, QWidget* parent)
     top->addWidget(m_subName);
     addButton(QStringLiteral("印　　刷"), [this] { print(); });
     addButton(QStringLiteral("エクセル出力"), [this] { exportSpreadsheet(); });
-    auto* index = addButton(QStringLiteral("インデックス"), [] {});
-    index->setEnabled(false);
+    addButton(QStringLiteral("インデックス"), [this] {
+        TIndex labels(m_session, m_prompter, indexlabels::Source::Accounts, this);
+        labels.exec();
+    });
     addButton(QStringLiteral("全科目エクセル"), [this] { exportAllAccounts(); });
     m_csv = addButton(QStringLiteral("CSV出力"), [this] { exportCsv(); });
     m_csv->setVisible(false);

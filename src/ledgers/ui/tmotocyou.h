@@ -3,8 +3,8 @@
 // the pickers, "期間変更" through the ledgers' period dialog, the grid of the last build with
 // "件数" and the "累計合計" boxes, printing through the print dialog and the preview, the
 // spreadsheet exports, the CSV file, and "伝票の訂正", which opens the voucher of the
-// current line in voucher entry and shows the ledger again with the correction. The index
-// labels are shown but not yet available.
+// current line in voucher entry and shows the ledger again with the correction.
+// "インデックス" opens the index-label printer on the accounts.
 #pragma once
 
 #include "ledgers/ledgerprint.h"

@@ -4,6 +4,7 @@
 
 #include "chart/ui/thojo_sel2.h"
 #include "chart/ui/tkamoku_sel.h"
+#include "reports/ui/printchoices.h"
 #include "store/errors.h"
 #include "store/prompter.h"
 #include "store/session.h"
@@ -23,19 +24,6 @@
 namespace k9 {
 namespace {
 
-QButtonGroup* radioGroup(QGroupBox* box, const QStringList& captions, bool vertical) {
-    auto* group = new QButtonGroup(box);
-    QBoxLayout* layout = vertical ? static_cast<QBoxLayout*>(new QVBoxLayout(box))
-                                  : static_cast<QBoxLayout*>(new QHBoxLayout(box));
-    for (int i = 0; i < captions.size(); ++i) {
-        auto* b = new QRadioButton(captions[i], box);
-        group->addButton(b, i);
-        layout->addWidget(b);
-    }
-    group->button(0)->setChecked(true);
-    return group;
-}
-
 bool isSubRange(ledger::PrintRange r) {
     return r == ledger::PrintRange::SubAccountRange;
 }
@@ -49,12 +37,12 @@ Tmotocyou_P::Tmotocyou_P(Session& session, Prompter& prompter, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
 
     auto* rangeBox = new QGroupBox(QStringLiteral("印刷範囲の選択"), this);
-    m_range =
-        radioGroup(rangeBox,
-                   {QStringLiteral("画面に表示されている科目を印刷する。"),
-                    QStringLiteral("範囲指定印刷（勘定科目）"), QStringLiteral("範囲指定印刷（補助科目）"),
-                    QStringLiteral("すべて印刷（勘定科目）"), QStringLiteral("すべて印刷（補助科目）")},
-                   true);
+    m_range = addRadioChoices(
+        rangeBox,
+        {QStringLiteral("画面に表示されている科目を印刷する。"), QStringLiteral("範囲指定印刷（勘定科目）"),
+         QStringLiteral("範囲指定印刷（補助科目）"), QStringLiteral("すべて印刷（勘定科目）"),
+         QStringLiteral("すべて印刷（補助科目）")},
+        Qt::Vertical);
     layout->addWidget(rangeBox);
 
     m_rangePanel = new QGroupBox(this);
@@ -72,12 +60,13 @@ Tmotocyou_P::Tmotocyou_P(Session& session, Prompter& prompter, QWidget* parent)
     layout->addWidget(m_rangePanel);
 
     m_withoutLinesBox = new QGroupBox(QStringLiteral("範囲期間内に取引のない科目"), this);
-    m_withoutLines =
-        radioGroup(m_withoutLinesBox, {QStringLiteral("印刷する"), QStringLiteral("印刷しない")}, false);
+    m_withoutLines = addRadioChoices(
+        m_withoutLinesBox, {QStringLiteral("印刷する"), QStringLiteral("印刷しない")}, Qt::Horizontal);
     layout->addWidget(m_withoutLinesBox);
 
     auto* pageBox = new QGroupBox(QStringLiteral("ページ番号"), this);
-    m_pageNumbers = radioGroup(pageBox, {QStringLiteral("印刷する"), QStringLiteral("印刷しない")}, false);
+    m_pageNumbers =
+        addRadioChoices(pageBox, {QStringLiteral("印刷する"), QStringLiteral("印刷しない")}, Qt::Horizontal);
     layout->addWidget(pageBox);
 
     m_duplex = new QCheckBox(QStringLiteral("両面印刷時科目改頁"), this);

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTableView>
 
 namespace k9 {
@@ -95,6 +96,17 @@ QTableView* makeSheetGrid(QWidget* parent, SheetTableModel* model) {
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->verticalHeader()->hide();
     return grid;
+}
+
+void addSheetTabs(QTabWidget* tabs, const QStringList& captions, SheetTableModel** models,
+                  QTableView** grids) {
+    for (int i = 0; i < captions.size(); ++i) {
+        models[i] = new SheetTableModel(tabs);
+        grids[i] = makeSheetGrid(tabs, models[i]);
+        grids[i]->setObjectName(QStringLiteral("grid%1").arg(i));
+        grids[i]->verticalHeader()->setDefaultSectionSize(22);
+        tabs->addTab(grids[i], captions[i]);
+    }
 }
 
 QLineEdit* makeTotalBox(QWidget* parent, const QString& text) {

@@ -13,6 +13,7 @@
 #include <optional>
 
 class QLineEdit;
+class QTabWidget;
 class QTableView;
 class QWidget;
 
@@ -46,6 +47,11 @@ private:
 // The report screens' read-only grid on `model`: whole rows selected one at a time, no row
 // headers, named "grid" for the screen tests.
 QTableView* makeSheetGrid(QWidget* parent, SheetTableModel* model);
+
+// Adds one tab per caption to `tabs`, each a read-only grid (makeSheetGrid) on a model of its
+// own: models[i] and grids[i] receive them, and grid i is named "grid" + i.
+void addSheetTabs(QTabWidget* tabs, const QStringList& captions, SheetTableModel** models,
+                  QTableView** grids);
 
 // A read-only total box under a report grid, right-aligned as amounts are.
 QLineEdit* makeTotalBox(QWidget* parent, const QString& text = QString());

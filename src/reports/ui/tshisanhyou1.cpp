@@ -3,6 +3,7 @@
 
 #include "engine/ui/tkikan1b.h"
 #include "reports/ui/gridexport.h"
+#include "reports/ui/printchoices.h"
 #include "reports/ui/sheetmodel.h"
 #include "reports/ui/tshisanhyou1pform.h"
 #include "reports/ui/tshisanhyou2.h"
@@ -25,45 +26,6 @@
 #include <QVBoxLayout>
 
 namespace k9 {
-namespace {
-
-std::vector<SheetRow> sheetRowsOf(const std::vector<TrialLine>& lines, TrialTab tab) {
-    std::vector<SheetRow> rows;
-    rows.reserve(lines.size());
-    for (const TrialLine& l : lines) {
-        SheetRow row;
-        for (const auto& c : trialColumns(tab)) {
-            switch (c.kind) {
-            case TrialColumn::Kind::Code:
-                row.cells.push_back(SheetCell::ofText(l.code));
-                break;
-            case TrialColumn::Kind::Name:
-                row.cells.push_back(SheetCell::ofText(l.name));
-                break;
-            case TrialColumn::Kind::Ratio:
-                row.cells.push_back(SheetCell::ofText(trialCellText(l, c)));
-                break;
-            case TrialColumn::Kind::Amount:
-                row.cells.push_back(SheetCell::ofAmount(trialAmount(l, c.field)));
-                break;
-            }
-        }
-        if (l.flgA && *l.flgA >= 1 && *l.flgA <= 8)
-            row.emphasis = SheetEmphasis::Subtotal;
-        rows.push_back(std::move(row));
-    }
-    return rows;
-}
-
-QPushButton* button(const QString& text, const QString& name, QWidget* parent) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-
-} // namespace
-
 Tshisanhyou1::Tshisanhyou1(Session& session, Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_session(session), m_prompter(prompter), m_shown(kTrialTabCount) {
     setObjectName(QStringLiteral("Tshisanhyou1"));
@@ -78,17 +40,17 @@ Tshisanhyou1::Tshisanhyou1(Session& session, Prompter& prompter, QWidget* parent
     };
 
     auto* top = new QHBoxLayout;
-    auto* periodButton = button(QStringLiteral("集計期間の変更"), QStringLiteral("changePeriod"), this);
+    auto* periodButton = screenButton(QStringLiteral("集計期間の変更"), QStringLiteral("changePeriod"), this);
     m_period = new QLabel(this);
     m_period->setObjectName(QStringLiteral("period"));
-    m_export = button(QStringLiteral("エクセル出力"), QStringLiteral("exportSpreadsheet"), this);
-    m_subAccounts = button(QStringLiteral("補助科目集計"), QStringLiteral("subAccounts"), this);
+    m_export = screenButton(QStringLiteral("エクセル出力"), QStringLiteral("exportSpreadsheet"), this);
+    m_subAccounts = screenButton(QStringLiteral("補助科目集計"), QStringLiteral("subAccounts"), this);
     m_subAccounts->setToolTip(QStringLiteral("補助科目を付けた科目で実行してください。"));
-    m_descriptions = button(QStringLiteral("摘要名集計"), QStringLiteral("descriptions"), this);
+    m_descriptions = screenButton(QStringLiteral("摘要名集計"), QStringLiteral("descriptions"), this);
     m_descriptions->setToolTip(QStringLiteral("カーソル位置の科目について、「摘要名」別に金額集計します。"));
-    auto* print = button(QStringLiteral("印　　刷"), QStringLiteral("print"), this);
+    auto* print = screenButton(QStringLiteral("印　　刷"), QStringLiteral("print"), this);
     print->setToolTip(QStringLiteral("貸借形式での印刷をします。"));
-    auto* check = button(QStringLiteral("P/LとC/Fの点検"), QStringLiteral("fundCheck"), this);
+    auto* check = screenButton(QStringLiteral("P/LとC/Fの点検"), QStringLiteral("fundCheck"), this);
     auto* zeroBox = new QGroupBox(QStringLiteral("０円科目の表示"), this);
     auto* zeroLayout = new QHBoxLayout(zeroBox);
     m_zeroShow = new QRadioButton(QStringLiteral("する"), zeroBox);
@@ -98,7 +60,7 @@ Tshisanhyou1::Tshisanhyou1(Session& session, Prompter& prompter, QWidget* parent
     m_zeroShow->setChecked(true);
     zeroLayout->addWidget(m_zeroShow);
     zeroLayout->addWidget(m_zeroHide);
-    auto* close = button(QStringLiteral("閉じる"), QStringLiteral("close"), this);
+    auto* close = screenButton(QStringLiteral("閉じる"), QStringLiteral("close"), this);
     top->addWidget(periodButton);
     top->addWidget(m_period);
     top->addWidget(m_export);
@@ -112,13 +74,10 @@ Tshisanhyou1::Tshisanhyou1(Session& session, Prompter& prompter, QWidget* parent
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("tabs"));
-    for (int t = 0; t < kTrialTabCount; ++t) {
-        m_models[t] = new SheetTableModel(this);
-        m_grids[t] = makeSheetGrid(m_tabs, m_models[t]);
-        m_grids[t]->setObjectName(QStringLiteral("grid%1").arg(t));
-        m_grids[t]->verticalHeader()->setDefaultSectionSize(22);
-        m_tabs->addTab(m_grids[t], trialTabCaption(static_cast<TrialTab>(t)));
-    }
+    QStringList captions;
+    for (int t = 0; t < kTrialTabCount; ++t)
+        captions << trialTabCaption(static_cast<TrialTab>(t));
+    addSheetTabs(m_tabs, captions, m_models, m_grids);
 
     auto* bottom = new QHBoxLayout;
     auto box = [this, bottom](QLabel*& caption, QLineEdit*& value, const QString& name) {
@@ -207,7 +166,7 @@ void Tshisanhyou1::fillGrids() {
         std::vector<std::optional<QColor>> colours;
         for (const auto& l : lines)
             colours.push_back(l.flgD == 1 ? std::optional<QColor>(Qt::red) : std::nullopt);
-        m_models[t]->setSheet(headers, sheetRowsOf(lines, tab), std::move(colours));
+        m_models[t]->setSheet(headers, chartLineSheetRows(lines, trialColumns(tab)), std::move(colours));
         QTableView* g = m_grids[t];
         g->setColumnWidth(0, 60);
         g->setColumnWidth(1, 300);

@@ -2,6 +2,7 @@
 #include "reports/ui/tshisanhyou1pform.h"
 
 #include "reports/reportheader.h"
+#include "reports/ui/printchoices.h"
 #include "store/errors.h"
 #include "store/prompter.h"
 #include "store/session.h"
@@ -17,39 +18,6 @@
 #include <QVBoxLayout>
 
 namespace k9 {
-namespace {
-
-QGroupBox* radioBox(QWidget* parent, const QString& title, const QStringList& items, QButtonGroup*& group,
-                    const QString& name) {
-    auto* box = new QGroupBox(title, parent);
-    box->setObjectName(name);
-    auto* layout = new QVBoxLayout(box);
-    group = new QButtonGroup(box);
-    for (int i = 0; i < items.size(); ++i) {
-        auto* b = new QRadioButton(items[i], box);
-        b->setObjectName(name + QString::number(i));
-        group->addButton(b, i);
-        layout->addWidget(b);
-    }
-    group->button(0)->setChecked(true);
-    return box;
-}
-
-void check(QButtonGroup* group, int id) {
-    if (QAbstractButton* b = group->button(id))
-        b->setChecked(true);
-}
-
-QSpinBox* numberBox(QWidget* parent, const QString& name, int lo, int hi) {
-    auto* s = new QSpinBox(parent);
-    s->setObjectName(name);
-    s->setRange(lo, hi);
-    s->setInputMethodHints(Qt::ImhDigitsOnly);
-    return s;
-}
-
-} // namespace
-
 Tshisanhyou1PForm::Tshisanhyou1PForm(Session& session, Prompter& prompter, const TrialBalance& tb,
                                      int statement, QWidget* parent)
     : QDialog(parent), m_session(session), m_prompter(prompter), m_tb(tb),
@@ -63,38 +31,14 @@ Tshisanhyou1PForm::Tshisanhyou1PForm(Session& session, Prompter& prompter, const
                               QStringLiteral("収支計算書"), QStringLiteral("３表連の続印刷")},
                              m_statement, QStringLiteral("statement")),
                     0, 0, 2, 1);
-    grid->addWidget(radioBox(this, QStringLiteral("０円の科目"),
-                             {QStringLiteral("印刷する"), QStringLiteral("印刷しない")}, m_zeroLines,
-                             QStringLiteral("zeroLines")),
-                    0, 1);
-    m_majorZeroBox = radioBox(this, QStringLiteral("大科目の0円"),
-                              {QStringLiteral("印刷する"), QStringLiteral("印刷しない")}, m_majorZero,
-                              QStringLiteral("majorZero"));
-    grid->addWidget(m_majorZeroBox, 1, 1);
+    m_look = new PrintLookControls(this);
+    grid->addWidget(m_look->zeroLinesBox(), 0, 1);
+    grid->addWidget(m_look->majorZeroBox(), 1, 1);
     grid->addWidget(radioBox(this, QStringLiteral("小科目の印刷"),
                              {QStringLiteral("印刷する"), QStringLiteral("印刷しない")}, m_smallAccounts,
                              QStringLiteral("smallAccounts")),
                     0, 2);
-    grid->addWidget(radioBox(this, QStringLiteral("網掛け"),
-                             {QStringLiteral("しない"), QStringLiteral("大科目のみ"),
-                              QStringLiteral("準大科目以上"), QStringLiteral("小科目の合計科目以上")},
-                             m_shading, QStringLiteral("shading")),
-                    1, 2);
-
-    auto* numbers = new QHBoxLayout;
-    m_rowHeight = numberBox(this, QStringLiteral("rowHeight"), 8, 60);
-    m_nameFont = numberBox(this, QStringLiteral("nameFontSize"), 5, 20);
-    m_amountFont = numberBox(this, QStringLiteral("amountFontSize"), 5, 20);
-    const std::pair<QString, QSpinBox*> boxes[] = {
-        {QStringLiteral("行間隔\n(標準　16)"), m_rowHeight},
-        {QStringLiteral("科目名のフォントサイズ\n(標準　9)"), m_nameFont},
-        {QStringLiteral("金額のフォントサイズ\n(標準　9)"), m_amountFont},
-    };
-    for (const auto& [caption, box] : boxes) {
-        numbers->addWidget(new QLabel(caption, this));
-        numbers->addWidget(box);
-        numbers->addSpacing(12);
-    }
+    grid->addWidget(m_look->shadingBox(), 1, 2);
 
     auto* printA = new QPushButton(QStringLiteral("印　刷　Ａ"), this);
     printA->setObjectName(QStringLiteral("printA"));
@@ -111,7 +55,7 @@ Tshisanhyou1PForm::Tshisanhyou1PForm(Session& session, Prompter& prompter, const
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addLayout(numbers);
+    layout->addLayout(m_look->numbers());
     layout->addLayout(buttons);
 
     TrialPrintSettings loaded;
@@ -124,7 +68,6 @@ Tshisanhyou1PForm::Tshisanhyou1PForm(Session& session, Prompter& prompter, const
     setStatement(statement);
 
     connect(m_statement, &QButtonGroup::idToggled, this, [this](int, bool) { updateVisibility(); });
-    connect(m_zeroLines, &QButtonGroup::idToggled, this, [this](int, bool) { updateVisibility(); });
     connect(printA, &QPushButton::clicked, this, &Tshisanhyou1PForm::printA);
     connect(m_printB, &QPushButton::clicked, this, &Tshisanhyou1PForm::printB);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -136,30 +79,20 @@ int Tshisanhyou1PForm::statement() const {
 }
 
 void Tshisanhyou1PForm::setStatement(int statement) {
-    check(m_statement, statement >= 0 && statement <= kAllThree ? statement : 0);
+    checkRadio(m_statement, statement >= 0 && statement <= kAllThree ? statement : 0);
     updateVisibility();
 }
 
 TrialPrintSettings Tshisanhyou1PForm::settings() const {
     TrialPrintSettings s;
-    s.zeroLines = m_zeroLines->checkedId();
-    s.majorZero = m_majorZero->checkedId();
+    static_cast<PrintLook&>(s) = m_look->look();
     s.smallAccounts = m_smallAccounts->checkedId();
-    s.shading = m_shading->checkedId();
-    s.rowHeight = m_rowHeight->value();
-    s.nameFontSize = m_nameFont->value();
-    s.amountFontSize = m_amountFont->value();
     return s;
 }
 
 void Tshisanhyou1PForm::setSettings(const TrialPrintSettings& s) {
-    check(m_zeroLines, s.zeroLines);
-    check(m_majorZero, s.majorZero);
-    check(m_smallAccounts, s.smallAccounts);
-    check(m_shading, s.shading);
-    m_rowHeight->setValue(s.rowHeight);
-    m_nameFont->setValue(s.nameFontSize);
-    m_amountFont->setValue(s.amountFontSize);
+    m_look->setLook(s);
+    checkRadio(m_smallAccounts, s.smallAccounts);
     updateVisibility();
 }
 
@@ -168,15 +101,14 @@ bool Tshisanhyou1PForm::layoutBAvailable() const {
 }
 
 bool Tshisanhyou1PForm::majorZeroShown() const {
-    return !m_majorZeroBox->isHidden();
+    return m_look->majorZeroShown();
 }
 
 void Tshisanhyou1PForm::updateVisibility() {
-    if (!m_printB || !m_majorZeroBox)
+    if (!m_printB)
         return;
     const int s = m_statement->checkedId();
     m_printB->setHidden(!(s == 0 || s == 1));
-    m_majorZeroBox->setHidden(m_zeroLines->checkedId() != 1);
 }
 
 void Tshisanhyou1PForm::present(bool layoutB) {

@@ -12,13 +12,12 @@
 #include <QDialog>
 
 class QButtonGroup;
-class QGroupBox;
 class QPushButton;
-class QSpinBox;
 
 namespace k9 {
 
 class Prompter;
+class PrintLookControls;
 struct Session;
 
 class Tshisanhyou1PForm : public QDialog {
@@ -55,14 +54,8 @@ private:
     const TrialBalance& m_tb;
     ReportPresenter m_presenter;
     QButtonGroup* m_statement = nullptr;
-    QButtonGroup* m_zeroLines = nullptr;
-    QButtonGroup* m_majorZero = nullptr;
+    PrintLookControls* m_look = nullptr;
     QButtonGroup* m_smallAccounts = nullptr;
-    QButtonGroup* m_shading = nullptr;
-    QGroupBox* m_majorZeroBox = nullptr;
-    QSpinBox* m_rowHeight = nullptr;
-    QSpinBox* m_nameFont = nullptr;
-    QSpinBox* m_amountFont = nullptr;
     QPushButton* m_printB = nullptr;
 };
 

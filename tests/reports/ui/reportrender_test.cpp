@@ -4,11 +4,10 @@
 // and the printout faces mapped to the installed IPA fonts.
 #include "reports/report.h"
 #include "store/errors.h"
+#include "support/fixture.h"
 
 #include <QFontDatabase>
 #include <QImage>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -36,16 +35,6 @@ ReportDocument sample(int rows, const QString& title) {
     return doc;
 }
 
-// The text of a PDF through pdftotext; empty when the tool is missing.
-QString pdfText(const QString& file) {
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-        return {};
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 } // namespace
 
 class ReportRenderTest : public QObject {
@@ -63,7 +52,7 @@ private slots:
         QFile f(file);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.read(5) == "%PDF-");
-        const QString text = pdfText(file);
+        const QString text = test::pdfText(file);
         if (text.isEmpty())
             QSKIP("pdftotext is not installed");
         QCOMPARE(text.count(QChar('\f')), 3);

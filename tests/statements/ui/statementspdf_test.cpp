@@ -10,29 +10,15 @@
 #include "store/cp932.h"
 #include "store/prompter.h"
 #include "store/session.h"
+#include "support/fixture.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace k9;
-
-namespace {
-
-QString pdfText(const QString& file) {
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-        return {};
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-} // namespace
 
 class StatementsPdfTest : public QObject {
     Q_OBJECT
@@ -64,7 +50,7 @@ private slots:
         int pages = 0;
         for (const auto& d : docs)
             pages += paginate(d).count();
-        const QString text = pdfText(file);
+        const QString text = test::pdfText(file);
         if (text.isEmpty())
             QSKIP("pdftotext is not installed");
         QCOMPARE(static_cast<int>(text.count(QChar(u'\f'))), pages);
@@ -86,13 +72,13 @@ private slots:
         const auto docs = statementDocuments(session, st, s);
         const QString out = qEnvironmentVariable("K9_STATEMENTS_PNG");
         for (std::size_t i = 0; i < docs.size(); ++i) {
-            const QImage image = renderStatementPage(docs[i], s, 0, 96);
+            const QImage image = renderReportPage(docs[i], 0, 96);
             QVERIFY(!image.isNull());
             if (!out.isEmpty()) {
                 QDir().mkpath(out);
                 for (int page = 0; page < paginate(docs[i]).count(); ++page)
                     QVERIFY(
-                        renderStatementPage(docs[i], s, page, 110)
+                        renderReportPage(docs[i], page, 110)
                             .save(QDir(out).filePath(QStringLiteral("statement%1-%2.png").arg(i).arg(page))));
             }
         }
