@@ -56,6 +56,13 @@ std::vector<ChartLine> readChartLines(Database& www, const QString& sql) {
     return out;
 }
 
+QString ratioText(double ratio) {
+    QString text = QString::number(ratio, 'f', 1);
+    if (text.endsWith(QLatin1String(".0")))
+        text.chop(2);
+    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
+}
+
 Money lineAmount(const ChartLine& line, const QString& field) {
     static const std::pair<QString, Money ChartLine::*> fields[] = {
         {QStringLiteral("予算"), &ChartLine::budget},
@@ -80,7 +87,7 @@ QString lineCellText(const ChartLine& line, const LineColumn& column) {
     case LineColumn::Kind::Name:
         return line.name;
     case LineColumn::Kind::Ratio:
-        return line.ratio ? QString::number(*line.ratio, 'f', 1) : QString();
+        return line.ratio ? ratioText(*line.ratio) : QString();
     case LineColumn::Kind::Amount:
         break;
     }

@@ -56,7 +56,9 @@ std::vector<ChartLine> readChartLines(Database& www, const QString& sql);
 // The value of a line in an amount field (予算, 前残高, 借方, 貸方, 残高合計, 差異, 期首繰越,
 // 当初予算); other fields give a blank Money.
 Money lineAmount(const ChartLine& line, const QString& field);
-// The grid text: amounts with thousands separators, 比 with one decimal.
+// 比 as the grids show it: at most one decimal ("50", "33.3").
+QString ratioText(double ratio);
+// The grid text: amounts with thousands separators, 比 as ratioText.
 QString lineCellText(const ChartLine& line, const LineColumn& column);
 // The typed cells of the lines for a grid or a spreadsheet: amounts stay numbers; total
 // lines (FlgA 1 to 8) are marked as subtotals.

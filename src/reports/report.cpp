@@ -141,9 +141,23 @@ ReportPages paginate(const ReportDocument& doc) {
         if (row.kind == ReportRow::Kind::GroupHeader && perPage > 1 &&
             static_cast<int>(current.size()) == perPage - 1 && i + 1 < n)
             newPage = true;
+        std::vector<int> carried;
+        if (newPage && row.keepWithPrevious && !current.empty()) {
+            // Carry the block this row belongs to over to the next page, unless it started
+            // the page (then it is longer than a page and is cut where it must be).
+            // Walk back while the row at `start` keeps with the one above: `start` ends on the
+            // block's first row.
+            std::size_t start = current.size();
+            while (start > 0 && doc.rows[static_cast<std::size_t>(current[start - 1]) + 1].keepWithPrevious)
+                --start;
+            if (start > 0) {
+                carried.assign(current.begin() + static_cast<std::ptrdiff_t>(start), current.end());
+                current.resize(start);
+            }
+        }
         if (newPage && !current.empty()) {
             out.pages.push_back(std::move(current));
-            current.clear();
+            current = std::move(carried);
         }
         current.push_back(i);
     }

@@ -50,9 +50,10 @@ struct ReportRow {
     bool shaded = false; // printed on reportShading()
     QColor fill;         // a row's own background; when valid it is used instead of the shading
     bool bold = false;
-    bool ruleAbove = true; // the separator between this row and the one above
-    bool spansRow = false; // the first cell prints across the whole row, without column rules
-    QString group;         // a change of group between two rows is a group break
+    bool ruleAbove = true;         // the separator between this row and the one above
+    bool spansRow = false;         // the first cell prints across the whole row, without column rules
+    bool keepWithPrevious = false; // stays on the page of the row above when the block fits a page
+    QString group;                 // a change of group between two rows is a group break
 };
 
 struct ReportHeader {
@@ -122,7 +123,8 @@ ReportGeometry reportGeometry(const ReportDocument& doc);
 
 // Cuts the rows into pages: as many rows of rowHeight as the body holds; with
 // newPageOnGroup a change of group starts a new page; a group header that would end a page
-// moves to the next one.
+// moves to the next one; a block of rows kept with the row above moves to the next page
+// whole when it would be cut and fits on one page.
 ReportPages paginate(const ReportDocument& doc);
 
 // The footer text with "[PAGE#]" and "[TOTALPAGES#]" replaced: "2 / 5".

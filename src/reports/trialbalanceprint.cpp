@@ -203,7 +203,9 @@ ReportDocument trialBalanceLayoutB(const TrialBalance& tb, TrialTab tab, const T
             } else {
                 for (int c = 0; c < static_cast<int>(doc.columns.size()) - 2; ++c)
                     row.cells << QString();
+                // An account's sub-account rows read as one block, on one page.
                 row.ruleAbove = false;
+                row.keepWithPrevious = true;
                 row.shaded = shaded;
                 row.group = group;
             }

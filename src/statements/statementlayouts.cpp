@@ -150,6 +150,7 @@ ReportDocument statementLayoutC(const Statements& st, const std::vector<Descript
                 row.cells << own[i].description << own[i].amount.format();
             // The rows of one line read as one block: no rule between them.
             row.ruleAbove = i == 0;
+            row.keepWithPrevious = i > 0;
             row.fill = fill;
             markLevel(row, l);
             if (i > 0)

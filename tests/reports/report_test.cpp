@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The banded renderer's page cutting: rows per page from the row height, group breaks with
-// and without a new page, group headers that never end a page, and the footer text.
+// and without a new page, group headers that never end a page, blocks kept together, and the
+// footer text.
 #include "reports/report.h"
 
 #include <gtest/gtest.h>
@@ -74,6 +75,24 @@ TEST(ReportPaging, GroupHeaderMovesToTheNextPage) {
     doc = documentOf(n);
     doc.rows.back().kind = ReportRow::Kind::GroupHeader;
     EXPECT_EQ(paginate(doc).count(), 1);
+}
+
+TEST(ReportPaging, KeptBlocksMoveWholeToTheNextPage) {
+    const int n = perPage(documentOf(1));
+    // A block of four rows (a line and three kept rows) would be cut after its second row.
+    ReportDocument doc = documentOf(n + 4);
+    for (int k = n - 1; k <= n + 1; ++k)
+        doc.rows[static_cast<std::size_t>(k)].keepWithPrevious = true;
+    EXPECT_EQ(sizes(paginate(doc)), (std::vector<int>{n - 2, 6}));
+    // A block longer than a page is cut where the page ends.
+    doc = documentOf(n + 10);
+    for (int k = 1; k < n + 10; ++k)
+        doc.rows[static_cast<std::size_t>(k)].keepWithPrevious = true;
+    EXPECT_EQ(sizes(paginate(doc)), (std::vector<int>{n, 10}));
+    // A block that ends on the last row of a page stays.
+    doc = documentOf(n + 3);
+    doc.rows[static_cast<std::size_t>(n - 1)].keepWithPrevious = true;
+    EXPECT_EQ(sizes(paginate(doc)), (std::vector<int>{n, 3}));
 }
 
 TEST(ReportPaging, LandscapePagesHoldFewerRows) {

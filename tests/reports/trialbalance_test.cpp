@@ -49,7 +49,10 @@ TEST_F(TrialBalanceRead, TabsHoldTheirLinesInOrder) {
     EXPECT_EQ(dues.closing.yen(), 500);
     EXPECT_EQ(dues.variance.yen(), -500);
     ASSERT_TRUE(dues.ratio.has_value());
-    EXPECT_EQ(lineCellText(dues, trialColumns(TrialTab::NetAssets).back()), "50.0");
+    EXPECT_EQ(lineCellText(dues, trialColumns(TrialTab::NetAssets).back()), "50");
+    for (const auto& [ratio, text] : {std::pair{33.333, "33.3"}, std::pair{-12.04, "-12"},
+                                      std::pair{-0.04, "0"}, std::pair{99.95, "100"}, std::pair{0.0, "0"}})
+        EXPECT_EQ(ratioText(ratio), text) << ratio;
     EXPECT_EQ(lineCellText(cash, trialColumns(TrialTab::BalanceSheet)[5]), "1,300");
 }
 

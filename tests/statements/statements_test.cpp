@@ -87,7 +87,7 @@ TEST_F(StatementsRead, LinesCarryTheEngineFigures) {
     EXPECT_EQ(lineCellText(dues, columns[1]), "500");
     EXPECT_EQ(lineCellText(dues, columns[2]), "1,000");
     EXPECT_EQ(lineCellText(dues, columns[3]), "-500");
-    EXPECT_EQ(lineCellText(dues, columns[4]), "50.0");
+    EXPECT_EQ(lineCellText(dues, columns[4]), "50");
     const StatementLine& cash = find(st.of(StatementKind::BalanceSheet), "10100");
     EXPECT_EQ(lineCellText(cash, statementColumns(StatementKind::BalanceSheet)[1]), "1,300");
     EXPECT_EQ(find(st.of(StatementKind::BalanceSheet), "10500").flgE, 1);

@@ -145,7 +145,7 @@ private slots:
         QCOMPARE(activity->headerData(2, Qt::Horizontal).toString(), QStringLiteral("前年度"));
         QCOMPARE(activity->headerData(8, Qt::Horizontal).toString(), QStringLiteral("比(%)"));
         QCOMPARE(activity->index(s.rowOf(TrialTab::NetAssets, "41000"), 8).data().toString(),
-                 QStringLiteral("50.0"));
+                 QStringLiteral("50"));
     }
 
     void zeroLinesHideAndComeBack() {
