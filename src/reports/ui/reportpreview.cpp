@@ -5,38 +5,31 @@
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <memory>
 
 namespace k9 {
 
+namespace {
+
+// The document's pages as painted pages; `doc` must outlive the result.
+PaintedPages pagesOf(const ReportDocument& doc) {
+    auto pages = std::make_shared<ReportPages>(paginate(doc));
+    PaintedPages out;
+    out.title = doc.header.title;
+    out.orientation = doc.orientation;
+    out.pageCount = pages->count();
+    out.paint = [&doc, pages](QPainter& painter, int page) { paintReportPage(painter, doc, *pages, page); };
+    return out;
+}
+
+} // namespace
+
 void printReport(QPrinter& printer, const ReportDocument& doc) {
-    printer.setFullPage(true);
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), doc.orientation, QMarginsF(0, 0, 0, 0)));
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return;
-    const ReportPages pages = paginate(doc);
-    const double factor = printer.resolution() / 96.0;
-    for (int page = 0; page < pages.count(); ++page) {
-        if (page > 0)
-            printer.newPage();
-        painter.save();
-        painter.scale(factor, factor);
-        paintReportPage(painter, doc, pages, page);
-        painter.restore();
-    }
-    painter.end();
+    printPages(printer, pagesOf(doc));
 }
 
 void previewReport(QWidget* parent, const ReportDocument& doc) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(doc.header.title.trimmed());
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), doc.orientation, QMarginsF(0, 0, 0, 0)));
-    QPrintPreviewDialog dialog(&printer, parent);
-    dialog.setWindowTitle(doc.header.title.trimmed());
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&doc](QPrinter* p) { printReport(*p, doc); });
-    dialog.setWindowState(dialog.windowState() | Qt::WindowMaximized);
-    dialog.exec();
+    previewPages(parent, pagesOf(doc));
 }
 
 ReportPresenter defaultReportPresenter() {

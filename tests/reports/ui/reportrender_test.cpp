@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The banded renderer on real paint devices: a two-document PDF with its page count and the
 // "n / m" footers of each document, a PNG page with its shaded row in RGB(217, 217, 217),
-// and the printout faces mapped to the installed IPA fonts.
+// the printer path of the preview, and the printout faces mapped to the installed IPA fonts.
 #include "reports/report.h"
+#include "reports/ui/reportpreview.h"
 #include "store/errors.h"
 #include "support/fixture.h"
 
 #include <QFontDatabase>
 #include <QImage>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -66,6 +68,30 @@ private slots:
         QVERIFY(pages[0].contains(QStringLiteral("2016年 3月31日まで")));
         QVERIFY(pages[1].contains(QStringLiteral("科目%1").arg(perPage + 2)));
         QVERIFY(pages[2].contains(QStringLiteral("試算表（収支計算書）")));
+    }
+
+    // What the preview's print button does: every page on the printer, the footers numbered
+    // from the document's first page number.
+    void printerGetsEveryPage() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("printed.pdf"));
+        ReportDocument doc = sample(1, QStringLiteral("収　支　計　算　書"));
+        const int perPage = static_cast<int>(reportGeometry(doc).bodyHeight() / doc.rowHeight);
+        doc = sample(perPage + 1, QStringLiteral("収　支　計　算　書"));
+        doc.footer = QStringLiteral("- [PAGE#] -");
+        doc.firstPageNumber = 7;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        printReport(printer, doc);
+        const QString text = test::pdfText(file);
+        if (text.isEmpty())
+            QSKIP("pdftotext is not installed");
+        const QStringList pages = text.split(QChar('\f'), Qt::SkipEmptyParts);
+        QCOMPARE(pages.size(), 2);
+        QVERIFY2(pages[0].contains(QStringLiteral("- 7 -")), qPrintable(pages[0]));
+        QVERIFY(pages[1].contains(QStringLiteral("- 8 -")));
+        QVERIFY(pages[1].contains(QStringLiteral("科目%1").arg(perPage)));
     }
 
     void unwritablePdfIsRefused() {
