@@ -12,9 +12,6 @@ namespace k9::msg {
 inline QString settingsCaption() {
     return QStringLiteral("初期設定１");
 }
-inline QString dataPathTitle(const QString& dataPath) {
-    return QStringLiteral("データパス名【") + dataPath + QStringLiteral("】");
-}
 inline QString fiscalStartExample() {
     return QStringLiteral("例）　1999/04/01");
 }

@@ -90,8 +90,4 @@ bool dataPathMissing(const Session& session) {
     return session.dataPath.isEmpty() || !QFileInfo(session.dataDir()).isDir();
 }
 
-QString dataPathLabel(const Session& session) {
-    return QStringLiteral("データパス名【") + session.dataPath + QStringLiteral("】");
-}
-
 } // namespace k9

@@ -31,9 +31,6 @@ void readProgramSettings(Session& session);
 // data-path dialog.
 bool dataPathMissing(const Session& session);
 
-// Caption of the main menu's path label: "データパス名【" + DataPath + "】".
-QString dataPathLabel(const Session& session);
-
 // Adds the trailing '/' a folder path always carries; an empty text stays empty.
 QString withTrailingSlash(const QString& path);
 

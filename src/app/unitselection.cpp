@@ -2,8 +2,10 @@
 #include "app/unitselection.h"
 
 #include "app/messages.h"
+#include "app/settings.h"
 #include "store/database.h"
 #include "store/prompter.h"
+#include "store/registrows.h"
 #include "store/session.h"
 
 #include <map>
@@ -58,8 +60,8 @@ void writeWorkHead(Database& www, const Row& row, const std::vector<std::pair<QS
 } // namespace
 
 bool cashEntryButtonHidden(Database& hm) {
-    QVariant p1 = hm.scalar(QStringLiteral("SELECT \"P1\" FROM \"Regist\" WHERE \"ID\" = 400"));
-    return p1.isValid() && !p1.isNull() && p1.toLongLong() == 1;
+    const auto row = readRegistRow(hm, kCashEntryRegistId, {QStringLiteral("P1")});
+    return row && registInt(row->front(), 0, 1, 0) == 1;
 }
 
 void applyCashEntrySetting(MainMenuState& menu, bool cashEntryHidden, bool totalSelected) {

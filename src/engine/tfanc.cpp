@@ -6,46 +6,44 @@
 #include "store/session.h"
 
 namespace k9 {
-namespace {
-
-// The chart in order, and the position of the line whose key column equals `key`.
-std::vector<totals::HierarchyLine> readChart(Database& aaa, const QString& table, const QString& keyColumn,
-                                             const QVariant& key, std::optional<std::size_t>& found) {
-    std::vector<totals::HierarchyLine> lines;
-    Statement st = aaa.prepare(QStringLiteral("SELECT \"科目名\",\"FlgA\",\"FlgE\",%1 FROM %2 ORDER BY %1")
-                                   .arg(quoteId(keyColumn), quoteId(table)));
+const TFanc::Chart& TFanc::chart(Chart& cache, const QString& table, const QString& keyColumn) {
+    if (cache.loaded)
+        return cache;
+    Statement st =
+        m_session.aaa.prepare(QStringLiteral("SELECT \"科目名\",\"FlgA\",\"FlgE\",%1 FROM %2 ORDER BY %1")
+                                  .arg(quoteId(keyColumn), quoteId(table)));
     while (st.step()) {
         totals::HierarchyLine line;
         line.name = st.text(0);
         line.flgA = st.isNull(1) ? std::nullopt : std::optional<int>(static_cast<int>(st.integer(1)));
         line.flgE = static_cast<int>(st.integer(2));
-        if (!found) {
-            const bool same = key.typeId() == QMetaType::QString
-                                  ? st.text(3).trimmed() == key.toString()
-                                  : !st.isNull(3) && st.integer(3) == key.toLongLong();
-            if (same)
-                found = lines.size();
-        }
-        lines.push_back(std::move(line));
+        cache.lines.push_back(std::move(line));
+        cache.keys.push_back(st.value(3));
     }
-    return lines;
+    cache.loaded = true;
+    return cache;
 }
 
-} // namespace
-
 const totals::LedgerNames& TFanc::kamokumei(const QString& code) {
-    std::optional<std::size_t> found;
-    const auto lines = readChart(m_session.aaa, QStringLiteral("kamoku"), QStringLiteral("code"),
-                                 QVariant(code.trimmed()), found);
-    m_names = found ? totals::ledgerNames(lines, *found) : totals::LedgerNames{};
+    const Chart& c = chart(m_accounts, QStringLiteral("kamoku"), QStringLiteral("code"));
+    const QString key = code.trimmed();
+    m_names = {};
+    for (std::size_t i = 0; i < c.keys.size(); ++i)
+        if (c.keys[i].toString().trimmed() == key) {
+            m_names = totals::ledgerNames(c.lines, i);
+            break;
+        }
     return m_names;
 }
 
 const totals::LedgerNames& TFanc::kamokumei2(long long sNo) {
-    std::optional<std::size_t> found;
-    const auto lines = readChart(m_session.aaa, QStringLiteral("kamoku2"), QStringLiteral("SNo"),
-                                 QVariant(static_cast<qlonglong>(sNo)), found);
-    m_names = found ? totals::ledgerNames(lines, *found) : totals::LedgerNames{};
+    const Chart& c = chart(m_fundLines, QStringLiteral("kamoku2"), QStringLiteral("SNo"));
+    m_names = {};
+    for (std::size_t i = 0; i < c.keys.size(); ++i)
+        if (!c.keys[i].isNull() && c.keys[i].toLongLong() == sNo) {
+            m_names = totals::ledgerNames(c.lines, i);
+            break;
+        }
     return m_names;
 }
 

@@ -6,6 +6,8 @@
 #include "engine/hierarchy.h"
 
 #include <QString>
+#include <QVariant>
+#include <vector>
 
 namespace k9 {
 
@@ -16,7 +18,8 @@ public:
     explicit TFanc(Session& session) : m_session(session) {}
 
     // Looks the account code up in the data folder's kamoku (code order) and sets the four
-    // names, spaces removed; all four are empty when the code is not in the chart.
+    // names, spaces removed; all four are empty when the code is not in the chart. The chart
+    // is read once per TFanc, so one object serves a whole printout.
     const totals::LedgerNames& kamokumei(const QString& code);
     // The same over the data folder's kamoku2 (SNo order), keyed by the line number SNo.
     const totals::LedgerNames& kamokumei2(long long sNo);
@@ -25,8 +28,18 @@ public:
     const totals::LedgerNames& names() const { return m_names; }
 
 private:
+    // A chart as read once: its lines in order and the key of each line.
+    struct Chart {
+        bool loaded = false;
+        std::vector<totals::HierarchyLine> lines;
+        std::vector<QVariant> keys;
+    };
+    const Chart& chart(Chart& cache, const QString& table, const QString& keyColumn);
+
     Session& m_session;
     totals::LedgerNames m_names;
+    Chart m_accounts;
+    Chart m_fundLines;
 };
 
 } // namespace k9

@@ -9,9 +9,6 @@ namespace k9::journaltext {
 
 // Screen and tabs.
 inline const QString kCaption = QStringLiteral("伝票入力");
-inline QString dataPathCaption(const QString& dataPath) {
-    return QStringLiteral("データパス名【") + dataPath + QStringLiteral("】");
-}
 inline const QString kEntryTab = QStringLiteral("仕訳入力");
 inline const QString kListTab = QStringLiteral("仕訳一覧表");
 inline const QString kSearchTab = QStringLiteral("仕訳検索");

@@ -4,12 +4,17 @@
 #include "journal/journaltexts.h"
 #include "store/database.h"
 #include "store/prompter.h"
+#include "store/registrows.h"
 #include "store/session.h"
 #include "store/unitchart.h"
 
 #include <QHash>
 
 namespace k9 {
+
+namespace {
+constexpr int kVoucherEntryRegistId = 1;
+} // namespace
 namespace {
 
 int sideIndex(Side side) {
@@ -47,9 +52,8 @@ bool VoucherEntry::open(std::optional<int> voucherToOpen) {
         unit = 1;
 
     // The voucher-entry settings row (Regist ID 1) is kept for the screen's options.
-    if (!m_session.hm.writeProtected() && m_session.hm.tableExists(QStringLiteral("Regist")) &&
-        !m_session.hm.scalar(QStringLiteral("SELECT 1 FROM Regist WHERE ID = 1")).isValid())
-        m_session.hm.insertRow(QStringLiteral("Regist"), {{QStringLiteral("ID"), 1}});
+    if (!m_session.hm.writeProtected() && m_session.hm.tableExists(QStringLiteral("Regist")))
+        writeRegistRow(m_session.hm, kVoucherEntryRegistId, {});
 
     if (!voucherToOpen) {
         loadUnitChart(m_session.aaa, m_session.www, unit);

@@ -14,7 +14,6 @@
 
 #include <QCommandLineParser>
 #include <QDir>
-#include <QGuiApplication>
 #include <QTextStream>
 
 namespace k9 {
@@ -59,8 +58,6 @@ std::optional<LedgerVerbOptions> parseLedgerVerb(const QStringList& args, QTextS
 
 int runLedger(const QString& appDir, const LedgerVerbOptions& options, Prompter& prompter,
               const QDate& today) {
-    if (options.out.pdf && !qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        throw K9Error(QStringLiteral("PDF出力には画面なしのグラフィック環境が必要です。"));
     Session session;
     openBatchSession(session, appDir, options.totals.dataPath, today);
     selectBatchUnit(session, options.totals.unit);

@@ -104,8 +104,7 @@ QString ledgerTitle(const totals::LedgerNames& names, const std::optional<QStrin
     return title + QStringLiteral("】");
 }
 
-LedgerHeading ledgerHeading(Session& session, const LedgerSummary& ledger, bool shownOnScreen) {
-    TFanc fanc(session);
+LedgerHeading ledgerHeading(Session& session, TFanc& fanc, const LedgerSummary& ledger, bool shownOnScreen) {
     const totals::LedgerNames& names = fanc.kamokumei(ledger.accountCode);
     std::optional<QString> sub;
     if (shownOnScreen || ledger.isSubAccount())

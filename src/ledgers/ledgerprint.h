@@ -6,6 +6,7 @@
 #pragma once
 
 #include "engine/hierarchy.h"
+#include "engine/tfanc.h"
 #include "ledgers/ledger.h"
 
 namespace k9::ledger {
@@ -74,10 +75,11 @@ struct LedgerHeading {
 // The title of a ledger from the four hierarchy names; `subName` adds "/" + it before "】".
 QString ledgerTitle(const totals::LedgerNames& names, const std::optional<QString>& subName);
 
-// The heading of `ledger`, the hierarchy names looked up in the data folder's chart. The
+// The heading of `ledger`, the hierarchy names looked up in the data folder's chart through
+// `fanc` (one for a whole printout, so the chart is read once). The
 // ledger shown on the screen always names the sub-account box ("/" + its text, empty for
 // an account ledger); ledgers of a printed range name the sub-account of sub-account
 // ledgers only.
-LedgerHeading ledgerHeading(Session& session, const LedgerSummary& ledger, bool shownOnScreen);
+LedgerHeading ledgerHeading(Session& session, TFanc& fanc, const LedgerSummary& ledger, bool shownOnScreen);
 
 } // namespace k9::ledger

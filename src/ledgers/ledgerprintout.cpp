@@ -111,8 +111,9 @@ std::vector<ReportDocument> ledgerPrintout(Session& session, const Ledgers& ledg
                                            const LedgerPrintOptions& options) {
     std::vector<LedgerHeading> headings;
     headings.reserve(ledgers.ledgers.size());
+    TFanc fanc(session); // reads the chart once for every heading
     for (const LedgerSummary& l : ledgers.ledgers)
-        headings.push_back(ledgerHeading(session, l, shownOnScreen));
+        headings.push_back(ledgerHeading(session, fanc, l, shownOnScreen));
     return ledgerDocuments(ledgers, headings, options);
 }
 

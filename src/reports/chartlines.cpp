@@ -113,4 +113,15 @@ std::vector<SheetRow> chartLineSheetRows(const std::vector<ChartLine>& lines,
     return rows;
 }
 
+bool shadedLine(const ChartLine& l, int shading) {
+    if (!l.flgA || shading <= 0)
+        return false;
+    const int a = *l.flgA;
+    return (a == 3 && shading >= 1) || (a == 2 && shading >= 2) || (a == 1 && shading >= 3);
+}
+
+bool boldLine(const ChartLine& l) {
+    return l.flgA && *l.flgA >= 3 && *l.flgA != 9;
+}
+
 } // namespace k9

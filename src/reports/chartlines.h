@@ -65,6 +65,12 @@ QString lineCellText(const ChartLine& line, const LineColumn& column);
 std::vector<SheetRow> chartLineSheetRows(const std::vector<ChartLine>& lines,
                                          const std::vector<LineColumn>& columns);
 
+// Whether a printed line is on grey under the "網掛け" choice: 1 大科目 (FlgA 3), 2 also
+// 準大科目 (FlgA 2), 3 also the small-account totals (FlgA 1); 0 none.
+bool shadedLine(const ChartLine& line, int shading);
+// Subtotals and totals (FlgA 3 and above; headings, FlgA 9, aside) print bold.
+bool boldLine(const ChartLine& line);
+
 // True when the amount is neither blank nor 0.
 inline bool notZero(const Money& m) {
     return !m.isEmpty() && m.raw() != 0;

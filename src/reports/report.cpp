@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
@@ -281,6 +282,9 @@ void paintReportPage(QPainter& p, const ReportDocument& doc, const ReportPages& 
 }
 
 int writeReportPdf(const std::vector<ReportDocument>& docs, const QString& file) {
+    // Fonts and the PDF painter need the graphics side of Qt (the offscreen platform will do).
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        throw K9Error(QStringLiteral("PDF出力には画面なしのグラフィック環境が必要です。"));
     constexpr int kDpi = 600;
     QPdfWriter writer(file);
     writer.setCreator(QStringLiteral("新公益法人会計K9"));

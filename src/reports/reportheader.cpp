@@ -42,14 +42,4 @@ ReportHeader unitReportHeader(Session& session, const QString& title) {
     return h;
 }
 
-void applyPrintLook(Session& session, const PrintLook& look, int smallAccounts) {
-    session.printZeroLines = look.zeroLines;
-    session.printSmallAccounts = smallAccounts;
-    session.printShading = look.shading;
-    session.zeroHideLevel = look.zeroHideLevel();
-    session.printRowHeight = look.rowHeight;
-    session.printNameFontSize = look.nameFontSize;
-    session.printAmountFontSize = look.amountFontSize;
-}
-
 } // namespace k9

@@ -15,8 +15,4 @@ struct Session;
 // Head leaves them empty; a missing work Head gives empty captions.
 ReportHeader unitReportHeader(Session& session, const QString& title);
 
-// Sets the session's shared print values from a print dialog's choices: PrintZeroLines,
-// ZeroHideLevel, PrintShading, PrintRowHeight, the two font sizes, and PrintSmallAccounts.
-void applyPrintLook(Session& session, const PrintLook& look, int smallAccounts);
-
 } // namespace k9

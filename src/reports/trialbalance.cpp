@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reports/trialbalance.h"
 
+#include "engine/activitytotals.h"
 #include "store/cp932.h"
 #include "store/database.h"
 #include "store/textutil.h"
@@ -234,14 +235,10 @@ DescriptionTotals descriptionTotals(Database& www, const QString& accountCode) {
 }
 
 QString descriptionGroup(const QString& tekiyou1) {
-    QString group = tekiyou1;
-    const qsizetype slash = group.indexOf(QChar(0xFF0F));
-    if (slash >= 0)
-        group.truncate(slash);
-    group = cp932::truncate(group, 40);
-    if (group.trimmed().isEmpty())
-        return QStringLiteral("その他");
-    return group;
+    // The engine's grouping, as the description summary stores it (cut to its 40 bytes), so
+    // that the detail lines of a group match the summary's row.
+    const std::string text = tekiyou1.toStdString();
+    return cp932::truncate(QString::fromStdString(std::string(totals::descriptionGroup(text))), 40);
 }
 
 std::vector<DescriptionDetailLine> descriptionDetail(Database& www, const QString& accountCode) {

@@ -5,9 +5,6 @@
 #include "store/csv.h"
 #include "store/session.h"
 
-#include <QCoreApplication>
-#include <QGuiApplication>
-
 namespace k9 {
 
 CsvWriter trialBalanceCsv(const TrialBalance& tb) {
@@ -70,8 +67,6 @@ bool writeTrialBalanceFile(Session& session, TrialFileFormat format, const QStri
         trialBalanceCsv(tb).save(file);
         return true;
     }
-    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        throw K9Error(QStringLiteral("PDF出力には画面なしのグラフィック環境が必要です。"));
     const TrialPrintSettings settings =
         session.hm.isOpen() ? loadTrialPrintSettings(session.hm) : TrialPrintSettings{};
     writeReportPdf(trialBalanceLayoutADocuments(session, tb, settings), file);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reports/trialbalanceprint.h"
 
+#include "reports/printlook.h"
 #include "reports/reportheader.h"
 #include "store/database.h"
 #include "store/registrows.h"
@@ -9,10 +10,6 @@
 
 namespace k9 {
 namespace {
-
-bool isZero(const Money& m) {
-    return m.raw() == 0;
-}
 
 bool isHeading(const TrialLine& l) {
     return !l.flgA || *l.flgA == 9;
@@ -71,35 +68,19 @@ QString printedName(const TrialLine& l, TrialTab tab) {
 
 TrialPrintSettings loadTrialPrintSettings(Database& hm) {
     TrialPrintSettings s;
-    const auto row =
-        readRegistRow(hm, kTrialPrintRegistId,
-                      {QStringLiteral("P1"), QStringLiteral("P2"), QStringLiteral("P4"), QStringLiteral("P8"),
-                       QStringLiteral("S1"), QStringLiteral("S2"), QStringLiteral("S5")});
+    const auto row = readRegistRow(hm, kTrialPrintRegistId,
+                                   printLookColumns(QStringLiteral("P4")) << QStringLiteral("P2"));
     if (!row)
         return s;
-    const QVariantList& v = *row;
-    const TrialPrintSettings d;
-    s.zeroLines = registInt(v[0], 0, 1, d.zeroLines);
-    s.smallAccounts = registInt(v[1], 0, 1, d.smallAccounts);
-    s.majorZero = registInt(v[2], 0, 1, d.majorZero);
-    s.shading = registInt(v[3], 0, 3, d.shading);
-    s.rowHeight = registInt(v[4], 8, 60, d.rowHeight);
-    s.nameFontSize = registInt(v[5], 5, 20, d.nameFontSize);
-    s.amountFontSize = registInt(v[6], 5, 20, d.amountFontSize);
+    static_cast<PrintLook&>(s) = printLookFrom(*row);
+    s.smallAccounts = registInt(row->at(6), 0, 1, TrialPrintSettings{}.smallAccounts);
     return s;
 }
 
 void saveTrialPrintSettings(Database& hm, const TrialPrintSettings& s) {
-    writeRegistRow(hm, kTrialPrintRegistId,
-                   {
-                       {QStringLiteral("P1"), s.zeroLines},
-                       {QStringLiteral("P2"), s.smallAccounts},
-                       {QStringLiteral("P4"), s.majorZero},
-                       {QStringLiteral("P8"), s.shading},
-                       {QStringLiteral("S1"), QString::number(s.rowHeight)},
-                       {QStringLiteral("S2"), QString::number(s.nameFontSize)},
-                       {QStringLiteral("S5"), QString::number(s.amountFontSize)},
-                   });
+    auto values = printLookValues(s, QStringLiteral("P4"));
+    values.emplace_back(QStringLiteral("P2"), s.smallAccounts);
+    writeRegistRow(hm, kTrialPrintRegistId, values);
 }
 
 void applyTrialPrintSettings(Session& session, const TrialPrintSettings& s) {
@@ -131,17 +112,10 @@ bool printedLine(const TrialLine& l, TrialTab tab, const TrialPrintSettings& s) 
         return false;
     if (s.zeroLines != 1 || isHeading(l))
         return true;
-    bool allZero = isZero(l.before) && isZero(l.debit) && isZero(l.credit) && isZero(l.closing);
+    bool allZero = !notZero(l.before) && !notZero(l.debit) && !notZero(l.credit) && !notZero(l.closing);
     if (tab != TrialTab::BalanceSheet)
-        allZero = allZero && isZero(l.budget);
+        allZero = allZero && !notZero(l.budget);
     return !(allZero && *l.flgA < s.zeroHideLevel());
-}
-
-bool shadedLine(const TrialLine& l, int shading) {
-    if (!l.flgA || shading <= 0)
-        return false;
-    const int a = *l.flgA;
-    return (a == 3 && shading >= 1) || (a == 2 && shading >= 2) || (a == 1 && shading >= 3);
 }
 
 ReportDocument trialBalanceLayoutA(const TrialBalance& tb, TrialTab tab, const TrialPrintSettings& s,
@@ -158,7 +132,7 @@ ReportDocument trialBalanceLayoutA(const TrialBalance& tb, TrialTab tab, const T
         ReportRow row;
         row.cells = QStringList{printedName(l, tab)} + amountsOf(l, tab);
         row.shaded = shadedLine(l, s.shading);
-        row.bold = l.flgA && *l.flgA >= 3 && *l.flgA != 9;
+        row.bold = boldLine(l);
         row.group = tab == TrialTab::BalanceSheet ? QString::number(l.flgC) : part;
         doc.rows.push_back(std::move(row));
     }
@@ -189,7 +163,7 @@ ReportDocument trialBalanceLayoutB(const TrialBalance& tb, TrialTab tab, const T
         ReportRow first;
         first.cells = QStringList{printedName(l, tab)} + amountsOf(l, tab);
         first.shaded = shaded;
-        first.bold = l.flgA && *l.flgA >= 3 && *l.flgA != 9;
+        first.bold = boldLine(l);
         first.group = group;
         if (subs.empty()) {
             first.cells << QString() << QString();

@@ -40,8 +40,6 @@ QString trialPrintTitle(TrialTab tab, int adjustingMode);
 // sheet) are all 0 and whose FlgA is below ZeroHideLevel is left out. Heading lines (FlgA
 // blank or 9) always print.
 bool printedLine(const TrialLine& line, TrialTab tab, const TrialPrintSettings& settings);
-// Whether a line is printed on grey under the shading choice.
-bool shadedLine(const TrialLine& line, int shading);
 
 // Layout A of one statement. The balance sheet is grouped by FlgC (debit side, then credit
 // side); in the net-assets statement each part (a heading line without indentation,

@@ -39,7 +39,7 @@ ReportDocument fundsDocument(const QString& title, std::vector<ReportColumn> col
 // Headings (FlgA 9) open a group and are never left at the foot of a page; subtotals and
 // totals (FlgA 3 and above) print bold, as in layout A.
 void markLevel(ReportRow& row, const StatementLine& l) {
-    row.bold = l.flgA && *l.flgA >= 3 && *l.flgA != 9;
+    row.bold = boldLine(l);
     if (hasLevel(l, 9))
         row.kind = ReportRow::Kind::GroupHeader;
 }
@@ -115,7 +115,7 @@ ReportDocument statementLayoutB(const Statements& st, const StatementPrintSettin
         ReportRow row;
         row.cells << levelIndentedName(statementDisplayName(l), l.flgA) << l.initialBudget.format()
                   << l.budget.format() << l.closing.format() << l.variance.format() << l.note;
-        row.shaded = shadedStatementLine(l, s.shading);
+        row.shaded = shadedLine(l, s.shading);
         markLevel(row, l);
         doc.rows.push_back(std::move(row));
     }
@@ -184,7 +184,7 @@ ReportDocument statementLayoutD(const Statements& st, const StatementPrintSettin
         row.cells << levelIndentedName(l.name, l.flgA) << l.initialBudget.format() << corrections
                   << l.corrections[3].format() << l.budget.format() << l.closing.format()
                   << l.variance.format();
-        row.shaded = shadedStatementLine(l, s.shading);
+        row.shaded = shadedLine(l, s.shading);
         markLevel(row, l);
         doc.rows.push_back(std::move(row));
     }

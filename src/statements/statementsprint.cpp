@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "statements/statementsprint.h"
 
+#include "reports/printlook.h"
 #include "reports/reportheader.h"
 #include "store/captions.h"
 #include "store/cp932.h"
@@ -9,18 +10,12 @@
 #include "store/registrows.h"
 #include "store/session.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QSaveFile>
 
 namespace k9 {
 namespace {
-
-bool isZero(const Money& m) {
-    return m.raw() == 0;
-}
 
 std::vector<ReportColumn> layoutAColumns(StatementKind kind) {
     switch (kind) {
@@ -62,40 +57,27 @@ StatementPrintSettings loadStatementPrintSettings(Database& hm) {
     StatementPrintSettings s;
     const auto row =
         readRegistRow(hm, kStatementPrintRegistId,
-                      {QStringLiteral("P1"), QStringLiteral("P2"), QStringLiteral("P4"), QStringLiteral("P5"),
-                       QStringLiteral("P7"), QStringLiteral("P8"), QStringLiteral("S1"), QStringLiteral("S2"),
-                       QStringLiteral("S3"), QStringLiteral("S5")});
+                      printLookColumns(QStringLiteral("P7")) << QStringLiteral("P2") << QStringLiteral("P4")
+                                                             << QStringLiteral("P5") << QStringLiteral("S3"));
     if (!row)
         return s;
     const QVariantList& v = *row;
     const StatementPrintSettings d;
-    s.zeroLines = registInt(v[0], 0, 1, d.zeroLines);
-    s.range = registInt(v[1], 0, 2, d.range);
-    s.pageBreak = registInt(v[2], 0, 1, d.pageBreak);
-    s.pageNumbers = registInt(v[3], 0, 1, d.pageNumbers);
-    s.majorZero = registInt(v[4], 0, 1, d.majorZero);
-    s.shading = registInt(v[5], 0, 3, d.shading);
-    s.rowHeight = registInt(v[6], 8, 60, d.rowHeight);
-    s.nameFontSize = registInt(v[7], 5, 20, d.nameFontSize);
-    s.firstPage = registInt(v[8], 1, 99999, d.firstPage);
-    s.amountFontSize = registInt(v[9], 5, 20, d.amountFontSize);
+    static_cast<PrintLook&>(s) = printLookFrom(v);
+    s.range = registInt(v[6], 0, 2, d.range);
+    s.pageBreak = registInt(v[7], 0, 1, d.pageBreak);
+    s.pageNumbers = registInt(v[8], 0, 1, d.pageNumbers);
+    s.firstPage = registInt(v[9], 1, 99999, d.firstPage);
     return s;
 }
 
 void saveStatementPrintSettings(Database& hm, const StatementPrintSettings& s) {
-    writeRegistRow(hm, kStatementPrintRegistId,
-                   {
-                       {QStringLiteral("P1"), s.zeroLines},
-                       {QStringLiteral("P2"), s.range},
-                       {QStringLiteral("P4"), s.pageBreak},
-                       {QStringLiteral("P5"), s.pageNumbers},
-                       {QStringLiteral("P7"), s.majorZero},
-                       {QStringLiteral("P8"), s.shading},
-                       {QStringLiteral("S1"), QString::number(s.rowHeight)},
-                       {QStringLiteral("S2"), QString::number(s.nameFontSize)},
-                       {QStringLiteral("S3"), QString::number(s.firstPage)},
-                       {QStringLiteral("S5"), QString::number(s.amountFontSize)},
-                   });
+    auto values = printLookValues(s, QStringLiteral("P7"));
+    values.emplace_back(QStringLiteral("P2"), s.range);
+    values.emplace_back(QStringLiteral("P4"), s.pageBreak);
+    values.emplace_back(QStringLiteral("P5"), s.pageNumbers);
+    values.emplace_back(QStringLiteral("S3"), QString::number(s.firstPage));
+    writeRegistRow(hm, kStatementPrintRegistId, values);
 }
 
 void applyStatementPrintSettings(Session& session, const StatementPrintSettings& s) {
@@ -126,16 +108,9 @@ bool printedStatementLine(const StatementLine& l, StatementKind kind, const Stat
         return true;
     // The compared pair: the current figure and the one it is compared with.
     const auto a = layoutAAmounts(l, kind);
-    const bool allZero = isZero(a[0]) && isZero(a[1]) && (!also.variance || isZero(l.variance)) &&
-                         (!also.initialBudget || isZero(l.initialBudget));
+    const bool allZero = !notZero(a[0]) && !notZero(a[1]) && (!also.variance || !notZero(l.variance)) &&
+                         (!also.initialBudget || !notZero(l.initialBudget));
     return !(allZero && *l.flgA < s.zeroHideLevel());
-}
-
-bool shadedStatementLine(const StatementLine& l, int shading) {
-    if (!l.flgA || shading <= 0)
-        return false;
-    const int a = *l.flgA;
-    return (a == 3 && shading >= 1) || (a == 2 && shading >= 2) || (a == 1 && shading >= 3);
 }
 
 QString statementPrintTitle(StatementKind kind) {
@@ -231,8 +206,8 @@ ReportDocument statementLayoutA(const Statements& st, StatementKind kind, const 
         row.cells << statementPrintName(l, kind);
         for (const Money& m : layoutAAmounts(l, kind))
             row.cells << m.format();
-        row.shaded = shadedStatementLine(l, s.shading);
-        row.bold = l.flgA && *l.flgA >= 3 && *l.flgA != 9;
+        row.shaded = shadedLine(l, s.shading);
+        row.bold = boldLine(l);
         if (l.flgA && *l.flgA == 9)
             row.kind = ReportRow::Kind::GroupHeader;
         if (kind == StatementKind::BalanceSheet)
@@ -309,8 +284,6 @@ bool writeStatements(Session& session, StatementFileFormat format, const QString
         statementsCsv(st, s).save(file);
         return true;
     }
-    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        throw K9Error(QStringLiteral("PDF出力には画面なしのグラフィック環境が必要です。"));
     writeReportPdf(statementDocuments(session, st, s), file);
     return true;
 }

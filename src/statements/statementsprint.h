@@ -54,8 +54,6 @@ struct ZeroLineAmounts {
 // 残高合計 and 予算, plus the amounts in `also`). Lines without a level always print.
 bool printedStatementLine(const StatementLine& line, StatementKind kind, const StatementPrintSettings& s,
                           ZeroLineAmounts also = {});
-// Whether a line is printed on grey under the shading choice.
-bool shadedStatementLine(const StatementLine& line, int shading);
 
 // "貸  借  対  照  表", "正 味 財 産 増 減 計 算 書", "収　支　計　算　書".
 QString statementPrintTitle(StatementKind kind);

@@ -108,4 +108,8 @@ HeaderCaptions headerCaptions(const Session& session, const QDate& start, const 
     return headerCaptions(session.datePrintStyle, start, from, to, fullEndDate);
 }
 
+QString dataPathCaption(const QString& dataPath) {
+    return QStringLiteral("データパス名【") + dataPath + QStringLiteral("】");
+}
+
 } // namespace k9

@@ -47,4 +47,7 @@ HeaderCaptions headerCaptions(int datePrintStyle, const QDate& start, const QDat
 HeaderCaptions headerCaptions(const Session& session, const QDate& start, const QDate& from, const QDate& to,
                               bool fullEndDate);
 
+// The caption of the screens that show the year's folder: "データパス名【" + DataPath + "】".
+QString dataPathCaption(const QString& dataPath);
+
 } // namespace k9

@@ -22,7 +22,11 @@ std::optional<QVariantList> readRegistRow(Database& hm, int id, const QStringLis
 
 void writeRegistRow(Database& hm, int id, const std::vector<std::pair<QString, QVariant>>& values) {
     Transaction tx(hm);
-    if (hm.updateRows(QStringLiteral("Regist"), values, QStringLiteral("\"ID\" = ?1"), {id}) == 0) {
+    const bool found =
+        values.empty()
+            ? hm.scalar(QStringLiteral("SELECT 1 FROM \"Regist\" WHERE \"ID\" = ?1"), {id}).isValid()
+            : hm.updateRows(QStringLiteral("Regist"), values, QStringLiteral("\"ID\" = ?1"), {id}) > 0;
+    if (!found) {
         auto row = values;
         row.insert(row.begin(), {QStringLiteral("ID"), id});
         hm.insertRow(QStringLiteral("Regist"), row);

@@ -18,7 +18,7 @@ class Database;
 // The values of `columns` in the row with `id`, in that order; nullopt when there is no row.
 std::optional<QVariantList> readRegistRow(Database& hm, int id, const QStringList& columns);
 // Writes the values into the row with `id`, appending the row when it is missing, in one
-// transaction.
+// transaction. With no values it only makes sure the row exists.
 void writeRegistRow(Database& hm, int id, const std::vector<std::pair<QString, QVariant>>& values);
 // A stored number read as a whole number within lo..hi; anything else gives `fallback`.
 int registInt(const QVariant& value, int lo, int hi, int fallback);

@@ -5,6 +5,7 @@
 #include "app/corporation.h"
 #include "app/startup.h"
 #include "appfixture.h"
+#include "store/captions.h"
 #include "store/schema.h"
 
 #include <QDir>
@@ -78,7 +79,7 @@ TEST(StartupSettings, DataPathAndRightsFromHeadM) {
         readProgramSettings(app.session);
         EXPECT_EQ(app.session.dataPath, QString::fromUtf8(c.dataPath));
         EXPECT_EQ(app.session.rightsMode, c.rights);
-        EXPECT_EQ(dataPathLabel(app.session),
+        EXPECT_EQ(dataPathCaption(app.session.dataPath),
                   QStringLiteral("データパス名【%1】").arg(QString::fromUtf8(c.dataPath)));
     }
 }

@@ -360,16 +360,17 @@ TEST(LedgerPrintThinning, KeepsOrDropsByLinesBalanceAndRole) {
 TEST_F(LedgerTest, HeadingsNameTheHierarchyAndThePeriod) {
     runPeriod();
     const Ledgers cash = account("10100");
-    const ledger::LedgerHeading shown = ledger::ledgerHeading(session, cash.ledgers.front(), true);
+    TFanc fanc(session);
+    const ledger::LedgerHeading shown = ledger::ledgerHeading(session, fanc, cash.ledgers.front(), true);
     EXPECT_EQ(shown.title, QStringLiteral("総勘定元帳　【流動資産計/現金預金計/現金//】"));
     EXPECT_EQ(shown.codeLine, QStringLiteral("科目コード10100"));
     EXPECT_EQ(shown.unit, QStringLiteral("本部"));
     EXPECT_TRUE(shown.period.endsWith(QStringLiteral(" 7月31日まで"))) << shown.period.toStdString();
     EXPECT_TRUE(shown.period.contains(QStringLiteral(" 5月 1日から "))) << shown.period.toStdString();
-    const ledger::LedgerHeading ranged = ledger::ledgerHeading(session, cash.ledgers.front(), false);
+    const ledger::LedgerHeading ranged = ledger::ledgerHeading(session, fanc, cash.ledgers.front(), false);
     EXPECT_EQ(ranged.title, QStringLiteral("総勘定元帳　【流動資産計/現金預金計/現金/】"));
     const Ledgers bank = sub("10200", "001");
-    EXPECT_EQ(ledger::ledgerHeading(session, bank.ledgers.front(), false).title,
+    EXPECT_EQ(ledger::ledgerHeading(session, fanc, bank.ledgers.front(), false).title,
               QStringLiteral("総勘定元帳　【流動資産計/現金預金計/普通預金//Ａ銀行】"));
 }
 

@@ -162,6 +162,7 @@ TEST_F(TrialBalanceRead, DescriptionGroupRule) {
     };
     const Case cases[] = {
         {"会費／4月", "会費"},
+        {"会費 ／4月", "会費"},
         {"", "その他"},
         {"／振替", "その他"},
         {"消耗品", "消耗品"},

@@ -5,6 +5,7 @@
 #include "app/login.h"
 #include "app/messages.h"
 #include "app/startup.h"
+#include "store/captions.h"
 #include "store/prompter.h"
 #include "store/schema.h"
 #include "store/session.h"
@@ -134,7 +135,7 @@ QWidget* TMainForm::buildMainTab() {
     const auto& s = m_screens;
 
     auto* top = new QHBoxLayout;
-    m_pathLabel = new QLabel(dataPathLabel(m_session), tab);
+    m_pathLabel = new QLabel(dataPathCaption(m_session.dataPath), tab);
     m_pathLabel->setObjectName(QStringLiteral("dataPathLabel"));
     top->addWidget(m_pathLabel, 1);
     auto* close = new QPushButton(QStringLiteral("終　　了"), tab);
@@ -337,7 +338,7 @@ void TMainForm::runInit() {
     selectUnitEntry(-1);
     if (!result.ok())
         m_prompter.message(result.message(), MessageIcon::Warning);
-    m_pathLabel->setText(dataPathLabel(m_session));
+    m_pathLabel->setText(dataPathCaption(m_session.dataPath));
 }
 
 int TMainForm::selectedUnitEntry() const {

@@ -6,6 +6,7 @@
 #include "app/ui/fieldwidth.h"
 #include "app/ui/hiddenarea.h"
 #include "app/ui/tkengen.h"
+#include "store/captions.h"
 #include "store/prompter.h"
 #include "store/session.h"
 
@@ -64,7 +65,7 @@ void check(QButtonGroup* group, int id) {
 TSyokisettei::TSyokisettei(Session& session, Prompter& prompter, QWidget* parent)
     : EnterDialog(parent), m_session(session), m_prompter(prompter) {
     setObjectName(QStringLiteral("TSyokisettei"));
-    setWindowTitle(msg::dataPathTitle(m_session.dataPath));
+    setWindowTitle(dataPathCaption(m_session.dataPath));
 
     auto* heading = new QLabel(msg::settingsCaption(), this);
     QFont f = heading->font();

@@ -8,6 +8,7 @@
 #include "chart/ui/ttekiyou.h"
 #include "chart/ui/twktbl.h"
 #include "journal/journaltexts.h"
+#include "store/captions.h"
 #include "store/errors.h"
 #include "store/prompter.h"
 #include "store/session.h"
@@ -382,7 +383,7 @@ bool TInput3::prepare(std::optional<int> voucherToOpen) {
     m_unitBox->setEnabled(m_session.rightsMode != 1);
     if (!m_entry.open(voucherToOpen))
         return false;
-    setWindowTitle(journaltext::dataPathCaption(m_session.dataPath));
+    setWindowTitle(dataPathCaption(m_session.dataPath));
     m_accountPicker = std::make_unique<Tkamoku_SEL>(m_session, m_prompter, this);
     m_subPicker = std::make_unique<Thojo_SEL>(m_session, this);
     m_debitList = std::make_unique<TWKTBL0>(m_session, m_prompter, *m_accountPicker, this);

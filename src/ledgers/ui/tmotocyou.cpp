@@ -12,6 +12,7 @@
 #include "ledgers/ui/ledgergridmodel.h"
 #include "ledgers/ui/tmotocyou_p.h"
 #include "reports/ui/gridexport.h"
+#include "store/captions.h"
 #include "store/errors.h"
 #include "store/prompter.h"
 #include "store/session.h"
@@ -48,8 +49,7 @@ Tmotocyou::Tmotocyou(Session& session, Prompter& prompter, QWidget* parent)
           entry.run(voucher);
       }) {
     setObjectName(QStringLiteral("Tmotocyou"));
-    setWindowTitle(QStringLiteral("データパス名【") + session.dataPath + QStringLiteral("】") +
-                   session.currentUnitName);
+    setWindowTitle(dataPathCaption(session.dataPath) + session.currentUnitName);
     auto* layout = new QVBoxLayout(this);
 
     auto* heading = new QLabel(QStringLiteral("勘定元帳"), this);

@@ -9,6 +9,7 @@
 #include "reports/ui/tshisanhyou2.h"
 #include "reports/ui/tshisanhyou3.h"
 #include "reports/ui/tshisanhyou_chk.h"
+#include "store/captions.h"
 #include "store/errors.h"
 #include "store/prompter.h"
 #include "store/session.h"
@@ -29,8 +30,7 @@ namespace k9 {
 Tshisanhyou1::Tshisanhyou1(Session& session, Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_session(session), m_prompter(prompter), m_shown(kTrialTabCount) {
     setObjectName(QStringLiteral("Tshisanhyou1"));
-    setWindowTitle(QStringLiteral("データパス名【") + session.dataPath + QStringLiteral("】") +
-                   session.currentUnitName);
+    setWindowTitle(dataPathCaption(session.dataPath) + session.currentUnitName);
     setWindowState(windowState() | Qt::WindowMaximized);
     m_presenter = defaultReportPresenter();
     m_runScreen = [](QDialog& d) { d.exec(); };

@@ -6,6 +6,7 @@
 #include "reports/ui/sheetmodel.h"
 #include "statements/ui/tcyuki.h"
 #include "statements/ui/tkessansyopform.h"
+#include "store/captions.h"
 #include "store/errors.h"
 #include "store/prompter.h"
 #include "store/session.h"
@@ -26,8 +27,7 @@ Tkessansyo1::Tkessansyo1(Session& session, Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_session(session), m_prompter(prompter), m_presenter(defaultReportPresenter()),
       m_runScreen([](QDialog& d) { d.exec(); }) {
     setObjectName(QStringLiteral("Tkessansyo1"));
-    setWindowTitle(QStringLiteral("データパス名【") + session.dataPath + QStringLiteral("】") +
-                   session.currentUnitName);
+    setWindowTitle(dataPathCaption(session.dataPath) + session.currentUnitName);
     setWindowState(windowState() | Qt::WindowMaximized);
 
     m_period = new QLabel(this);
